@@ -1,0 +1,15 @@
+#pragma once
+// The skin's pictures besides the faceplate and the buttons: the welcome picture shown in the display
+// area, the background of the settings and About panels, and the program's window icon.
+
+#include "skin-style.h"
+
+#include <QImage>
+
+namespace skinart {
+
+QImage PaintWelcome(const SkinPalette &palette);
+QImage PaintPanel(const SkinPalette &palette);
+QImage PaintIcon(const SkinPalette &palette); // with a transparent surround
+
+} // namespace skinart

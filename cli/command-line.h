@@ -1,0 +1,65 @@
+#pragma once
+// What every command group of the tool shares: exit codes, the error that ends a run, output, and the
+// table-driven parsing and help of subcommands.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace cli {
+
+enum ExitCode { kExitOk = 0, kExitBadInput = 1, kExitUsage = 2 };
+
+inline const QString kToolName = QStringLiteral("tunelark-cli");
+
+// Ends the subcommand with a one-line message on stderr and the given exit code.
+struct CliError {
+    int exitCode;
+    QString message;
+};
+
+inline CliError BadInput(const QString &message) { return CliError{kExitBadInput, message}; }
+
+// UTF-8 output; texts carry their own "\n" line ends.
+void WriteOut(const QString &text);
+void WriteOutBytes(const QByteArray &bytes);
+void WriteErr(const QString &text);
+
+// The text with every control character (line breaks and tabs included) turned into a blank, so one
+// value stays on one output line.
+QString OnOneLine(const QString &text);
+bool IsControlCharacter(QChar c);
+bool HasControlCharacter(const QString &text);
+
+struct ParsedCommand {
+    QStringList positional;
+    QString value; // of the subcommand's value option, when it has one
+};
+
+struct Subcommand {
+    QString name;
+    QString synopsis; // what follows the name in the usage line, e.g. "FILE NAME URL"
+    QString summary;  // one line for the group's help
+    QString details;  // the subcommand's own help, wrapped, ending with "\n"
+    int positionalCount;
+    QString valueOption; // a required option with a value ("into" for --into FILE), or empty
+    std::function<int(const ParsedCommand &)> run;
+};
+
+struct CommandGroup {
+    QString name;
+    QString summary;
+    QList<Subcommand> subcommands;
+};
+
+// The group's usage and subcommand list.
+QString GroupHelp(const CommandGroup &group);
+
+// Runs "GROUP SUBCOMMAND ARGUMENTS…" with the arguments that follow the group name: help to stdout,
+// usage errors to stderr, CliError turned into its one-line message.
+int RunGroup(const CommandGroup &group, const QStringList &arguments);
+
+bool IsHelpRequest(const QString &argument);
+
+} // namespace cli

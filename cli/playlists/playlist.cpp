@@ -1,0 +1,178 @@
+#include "cli/playlists/playlist.h"
+
+#include "cli/command-line.h"
+#include "cli/playlists/m3u-playlist.h"
+#include "cli/playlists/playlist-lines.h"
+#include "cli/playlists/pls-playlist.h"
+#include "cli/playlists/xspf-playlist.h"
+#include "common/station-codec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QUrl>
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+QByteArray ReadCapped(const QString &path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw BadInput(QStringLiteral("playlist '%1' does not exist").arg(path));
+    if (!info.isFile())
+        throw BadInput(QStringLiteral("playlist '%1' is not a file").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw BadInput(QStringLiteral("cannot read playlist '%1': %2").arg(path, file.errorString()));
+    const auto tooLarge = [&path] {
+        return BadInput(
+            QStringLiteral("playlist '%1' is larger than %2 MiB").arg(path).arg(kMaxPlaylistBytes >> 20));
+    };
+    if (file.size() > kMaxPlaylistBytes)
+        throw tooLarge();
+    // One byte past the cap catches a file that grew or reported no size.
+    const QByteArray content = file.read(kMaxPlaylistBytes + 1);
+    if (content.size() > kMaxPlaylistBytes)
+        throw tooLarge();
+    if (file.error() != QFileDevice::NoError)
+        throw BadInput(QStringLiteral("cannot read playlist '%1': %2").arg(path, file.errorString()));
+    return content;
+}
+
+// The playlist as text: UTF-16 or UTF-32 when a byte order mark says so, else UTF-8 when valid, else
+// Windows-1252, as older playlists are. Nothing when the content is not text.
+std::optional<QString> PlaylistText(const QByteArray &content) {
+    static const QByteArray utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+    QString text;
+    const auto encoding = QStringConverter::encodingForData(content);
+    if (encoding && *encoding != QStringConverter::Utf8) {
+        QStringDecoder decoder(*encoding);
+        text = decoder(content);
+        if (decoder.hasError())
+            return std::nullopt;
+    } else {
+        text =
+            common::TextFromRecordBytes(content.startsWith(utf8Bom) ? content.mid(utf8Bom.size()) : content);
+    }
+    const auto isBinary = [](QChar c) {
+        return c != u'\t' && c != u'\r' && c != u'\n' && IsControlCharacter(c);
+    };
+    if (std::any_of(text.cbegin(), text.cend(), isBinary))
+        return std::nullopt;
+    return text;
+}
+
+std::optional<PlaylistFormat> FormatFromContent(const QString &text) {
+    for (const QString &rawLine : PlaylistLines(text)) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty())
+            continue;
+        if (line.startsWith(u'<'))
+            return PlaylistFormat::Xspf;
+        if (line.compare(QLatin1String("[playlist]"), Qt::CaseInsensitive) == 0)
+            return PlaylistFormat::Pls;
+        if (line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive))
+            return PlaylistFormat::M3u;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<PlaylistFormat> FormatFromExtension(const QString &path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("m3u8") ? PlaylistFormat::M3u : PlaylistFormatFromName(suffix);
+}
+
+// A network address with a scheme a stream can use, a file URL, or an absolute file path; never text
+// that a station file cannot hold.
+bool IsStreamAddress(const QString &address) {
+    static const QStringList networkSchemes = {
+        QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mms"),  QStringLiteral("mmsh"),
+        QStringLiteral("mmst"), QStringLiteral("rtsp"),  QStringLiteral("rtmp"), QStringLiteral("rtmps")};
+    // "/…", "C:\…", "C:/…" or "\\server\…"
+    static const QRegularExpression absolutePath(QStringLiteral("^(/|[A-Za-z]:[\\\\/]|\\\\\\\\)"));
+    if (address.isEmpty() || address.contains(QLatin1String("==>")) || HasControlCharacter(address))
+        return false;
+    if (absolutePath.match(address).hasMatch())
+        return true;
+    const QUrl url(address);
+    if (!url.isValid())
+        return false;
+    if (url.scheme() == QLatin1String("file"))
+        return !url.path().isEmpty();
+    return networkSchemes.contains(url.scheme()) && !url.host().isEmpty();
+}
+
+std::optional<common::Station> AcceptedEntry(const common::Station &entry) {
+    const QString address = entry.address.trimmed();
+    if (!IsStreamAddress(address))
+        return std::nullopt;
+    const QString name = OnOneLine(entry.name).trimmed();
+    const bool unusable = name.isEmpty() || name == QLatin1String("0") || name.contains(QLatin1String("==>"));
+    return common::Station{unusable ? address : name, address};
+}
+
+} // namespace
+
+std::optional<PlaylistFormat> PlaylistFormatFromName(const QString &name) {
+    const QString lower = name.toLower();
+    if (lower == QLatin1String("m3u"))
+        return PlaylistFormat::M3u;
+    if (lower == QLatin1String("pls"))
+        return PlaylistFormat::Pls;
+    if (lower == QLatin1String("xspf"))
+        return PlaylistFormat::Xspf;
+    return std::nullopt;
+}
+
+common::StationList ReadPlaylistFile(const QString &path) {
+    const QByteArray content = ReadCapped(path);
+    const std::optional<QString> text = PlaylistText(content);
+    if (!text)
+        throw BadInput(QStringLiteral("playlist '%1' is not a text file").arg(path));
+    std::optional<PlaylistFormat> format = FormatFromContent(*text);
+    if (!format)
+        format = FormatFromExtension(path);
+    if (!format)
+        throw BadInput(
+            QStringLiteral("'%1' is not a playlist that can be read (M3U, PLS or XSPF)").arg(path));
+
+    common::StationList entries;
+    switch (*format) {
+    case PlaylistFormat::M3u:
+        entries = ParseM3u(*text);
+        break;
+    case PlaylistFormat::Pls:
+        entries = ParsePls(*text);
+        break;
+    case PlaylistFormat::Xspf:
+        try {
+            entries = ParseXspf(content);
+        } catch (const CliError &error) {
+            throw BadInput(QStringLiteral("playlist '%1' %2").arg(path, error.message));
+        }
+        break;
+    }
+    common::StationList accepted;
+    for (const common::Station &entry : std::as_const(entries))
+        if (const auto station = AcceptedEntry(entry))
+            accepted.append(*station);
+    return accepted;
+}
+
+QByteArray FormatPlaylist(const common::StationList &stations, PlaylistFormat format) {
+    switch (format) {
+    case PlaylistFormat::M3u:
+        return FormatM3u(stations);
+    case PlaylistFormat::Pls:
+        return FormatPls(stations);
+    case PlaylistFormat::Xspf:
+        return FormatXspf(stations);
+    }
+    return QByteArray();
+}
+
+} // namespace cli

@@ -1,0 +1,22 @@
+#pragma once
+// The tool's access to station files: the common reader and writer, with their failures turned into
+// one-line messages and a guard against overwriting a file that is not a station file.
+
+#include "common/station-file.h"
+
+#include <QString>
+
+namespace cli {
+
+// The stations of an existing file; fails when the file does not exist or cannot be read.
+common::StationList LoadStationFile(const QString &path);
+
+// The stations of a file that is about to be rewritten: none when it does not exist yet. Fails when it
+// holds anything but digits and line ends, which no station file does, so that no other file is
+// overwritten by mistake.
+common::StationList LoadStationFileForUpdate(const QString &path);
+
+// Rewrites the file atomically.
+void SaveStationFile(const QString &path, const common::StationList &stations);
+
+} // namespace cli

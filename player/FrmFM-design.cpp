@@ -1,0 +1,120 @@
+// The main window as designed: every element at its built-in place with its built-in image and colours.
+
+#include "common/units.h"
+#include "player/FrmFM.h"
+#include "player/picture-box.h"
+#include "player/record-settings.h"
+#include "player/skins/builtin-skin.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+const QColor kBackColour(64, 0, 0);
+const QColor kForeColour(222, 206, 140);
+const QColor kCountColour(117, 47, 12);
+
+void PlaceTwips(QWidget *element, int left, int top, int width, int height) {
+    element->setGeometry(common::TwipsToPixels(left), common::TwipsToPixels(top), common::TwipsToPixels(width),
+                         common::TwipsToPixels(height));
+}
+
+void MoveTwips(QWidget *element, int left, int top) {
+    element->move(common::TwipsToPixels(left), common::TwipsToPixels(top));
+}
+
+void SetColours(QWidget *element, const QColor &back, const QColor &fore) {
+    QPalette palette = element->palette();
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, back);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, fore);
+    element->setPalette(palette);
+    element->setAutoFillBackground(true);
+}
+
+QFrame *Frame(QWidget *parent, const QColor &back) {
+    auto *frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::NoFrame);
+    SetColours(frame, back, kForeColour);
+    return frame;
+}
+
+// A picture element at a designed place, showing its built-in image at the image's size.
+PictureBox *Picture(QWidget *parent, const QString &skinFile, int left, int top) {
+    auto *picture = new PictureBox(parent);
+    picture->setPicture(player::BuiltInImage(skinFile));
+    MoveTwips(picture, left, top);
+    return picture;
+}
+
+} // namespace
+
+void FrmFM::CreateElements() {
+    BackPic = Picture(this, QStringLiteral("Main.bmp"), 0, 0);
+    BackPic->hide();
+
+    PicMin = Picture(this, QStringLiteral("Minimize.jpg"), 7800, 1995);
+    PicClose = Picture(this, QStringLiteral("Exit.jpg"), 8100, 1995);
+
+    PicHolder = Frame(this, Qt::black);
+    PlaceTwips(PicHolder, 3240, 2520, 2700, 2070);
+    PicMess = Picture(this, QStringLiteral("Welcome.jpg"), 3240, 2505);
+
+    PicNews = Frame(this, kBackColour);
+    PlaceTwips(PicNews, 3240, 4785, 2715, 300);
+    LblMessage = new QLabel(PicNews);
+    PlaceTwips(LblMessage, 60, 15, 2505, 195);
+    SetColours(LblMessage, kBackColour, kForeColour);
+
+    PicUp = Picture(this, QStringLiteral("Up.jpg"), 7110, 2505);
+    PicLists = Frame(this, Qt::black);
+    PlaceTwips(PicLists, 6255, 2730, 2010, 2600);
+    // Wider than its frame: the list's own scroll bar lies outside and is never seen.
+    LstStations = new QListWidget(PicLists);
+    PlaceTwips(LstStations, 0, 0, 2415, 2565);
+    LstStations->setFrameShape(QFrame::NoFrame);
+    LstStations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    LstStations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetColours(LstStations, kBackColour, kForeColour);
+    PicDown = Picture(this, QStringLiteral("Down.jpg"), 7110, 5400);
+    PicCount = Frame(this, kCountColour);
+    PlaceTwips(PicCount, 7530, 5415, 795, 165);
+    LblCnt = new QLabel(PicCount);
+    LblCnt->setGeometry(PicCount->rect());
+    LblCnt->setAlignment(Qt::AlignCenter);
+    SetColours(LblCnt, kCountColour, kForeColour);
+
+    PicPlay = Picture(this, QStringLiteral("Play.jpg"), 3180, 5250);
+    PicStop = Picture(this, QStringLiteral("Stop.jpg"), 3645, 5250);
+    PicRecord = Picture(this, QStringLiteral("Record.jpg"), 4140, 5250);
+    PicRecordStop = Picture(this, QStringLiteral("RecordStop.jpg"), 4125, 5250);
+    PicRecordStop->hide();
+    PicSettings = Picture(this, QStringLiteral("Settings.jpg"), 4605, 5250);
+    PicAdvanceRec = Picture(this, QStringLiteral("Advanced.jpg"), 5085, 5250);
+    PicAbout = Picture(this, QStringLiteral("About.jpg"), 5565, 5250);
+
+    PicSettingsBox = Picture(this, QStringLiteral("Box.jpg"), 3120, 2415);
+    PicSettingsBox->hide();
+    const QStringList &captions = player::SampleRateCaptions();
+    for (int index = 0; index < int(OptSampleRate.size()); ++index) {
+        auto *option = new QRadioButton(captions[index], PicSettingsBox);
+        static const int kLefts[] = {165, 945, 1830};
+        static const int kTops[] = {1335, 1575, 1815};
+        PlaceTwips(option, kLefts[index % 3], kTops[index / 3], 855, 195);
+        SetColours(option, kBackColour, kForeColour);
+        OptSampleRate[index] = option;
+    }
+    ChkNews = new QCheckBox(PicSettingsBox);
+    PlaceTwips(ChkNews, 180, 2220, 195, 195);
+
+    TmrList = new QTimer(this);
+    TmrList->setInterval(100);
+
+    const QPixmap &picture = BackPic->picture();
+    setFixedSize(picture.size());
+}

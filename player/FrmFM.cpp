@@ -1,0 +1,82 @@
+#include "player/FrmFM.h"
+
+#include "common/error-handling.h"
+#include "common/settings-store.h"
+#include "player/companion-files.h"
+#include "player/picture-box.h"
+#include "player/record-settings.h"
+#include "platform/ui/error-box.h"
+#include "platform/ui/message-box.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QRadioButton>
+
+using common::kApplication;
+
+FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_programFolder(programFolder) {
+    setWindowTitle(QStringLiteral("Ravelto's Online Radio"));
+    setWindowIcon(QIcon(QStringLiteral(":/builtin-skin/Tunelark.png")));
+    CreateElements();
+    ConnectHandlers();
+}
+
+void FrmFM::Form_Load() {
+    ui::RunShowingErrors([this] {
+        QCoreApplication::processEvents();
+        common::SaveSetting(kApplication, QStringLiteral("Install"), QStringLiteral("Location"), m_programFolder);
+        // The skin list, the current skin, the window's outline and the volume bar are applied here
+        // once skins and the media control join the window.
+
+        if (const auto missing = player::FirstMissingCompanionFile(m_programFolder)) {
+            ui::MessageBox(player::MissingCompanionFileMessage(m_programFolder, *missing), ui::Icon::Exclamation,
+                           ui::Buttons::OkOnly, ui::kErrorTitle);
+            ui::EndProgram(1);
+            return;
+        }
+
+        LoadStations();
+        LoadDefaultStations();
+
+        // The headline ticker starts or stays off here once it joins the window.
+        ChkNews->setChecked(common::GetSetting(kApplication, QStringLiteral("News"), QStringLiteral("Show")) ==
+                            QLatin1String("1"));
+
+        QString settingId;
+        QString settingValue;
+        common::SkipOnError([this] {
+            if (LstStations->count() > 0)
+                SetListIndex(0);
+        });
+        common::SkipOnError([&] {
+            settingId = common::GetSetting(kApplication, QStringLiteral("Record"), QStringLiteral("SettingID"));
+        });
+        common::SkipOnError([&] {
+            settingValue =
+                common::GetSetting(kApplication, QStringLiteral("Record"), QStringLiteral("SettingValue"));
+        });
+
+        player::RestoreRecordSettings(settingId, settingValue);
+        if (player::RecordSettingID < 0 || player::RecordSettingID >= int(OptSampleRate.size()))
+            throw common::RuntimeError(340,
+                                       QStringLiteral("Control array element '%1' doesn't exist")
+                                           .arg(player::RecordSettingID),
+                                       QStringLiteral("FrmFM"));
+        OptSampleRate[player::RecordSettingID]->setChecked(true);
+    });
+}
+
+void FrmFM::PicClose_Click() {
+    ui::RunShowingErrors([this] {
+        close();
+        ui::EndProgram(0);
+    });
+}
+
+void FrmFM::paintEvent(QPaintEvent *) {
+    // The main picture is the window's own picture.
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, BackPic->picture());
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Start-up of the player once it knows it is the only copy running.
+
+#include <QString>
+
+class FrmFM;
+
+namespace ModOthers {
+
+// The folder of the running executable, without a trailing separator.
+QString ProgramFolder();
+
+// Loads and shows the main window (then the recording hint, once it exists). Returns the window.
+FrmFM *StartPlayer();
+
+} // namespace ModOthers

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the whole suite under a private X server,
+# then the core's unit tests once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=${BUILD_DIR:-$source_dir/build}
+asan_dir=${ASAN_BUILD_DIR:-$source_dir/build-asan}
+
+bash "$source_dir/scripts/install-deps.sh" --tests
+BUILD_DIR=$build_dir bash "$source_dir/scripts/build.sh"
+BUILD_DIR=$asan_dir bash "$source_dir/scripts/build.sh" -DTUNELARK_SANITIZE=ON -DTUNELARK_GUI=OFF
+
+services=$(mktemp -d)
+cleanup() {
+    [[ -f "$services/xvfb.pid" ]] && kill "$(cat "$services/xvfb.pid")" 2>/dev/null || true
+    rm -rf "$services"
+}
+trap cleanup EXIT
+mkdir -m 700 "$services/runtime"
+export XDG_RUNTIME_DIR="$services/runtime"
+
+# A private X server: window masks and real pointer events need one; no window manager is needed.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$services/display" 2>"$services/xvfb.log" &
+echo $! >"$services/xvfb.pid"
+for _ in $(seq 100); do [[ -s "$services/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$services/display")"
+export QT_QPA_PLATFORM=xcb
+
+status=0
+ctest --test-dir "$build_dir" --output-on-failure -j 2 || status=$?
+echo "== Core unit tests with AddressSanitizer + UndefinedBehaviorSanitizer =="
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$asan_dir" --output-on-failure -j 2 || status=$?
+exit $status

@@ -1,0 +1,16 @@
+// Stations, the station-list editor: its window loads the list at start.
+
+#include "stations/frmStations.h"
+#include "platform/ui/message-box.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stations"));
+    ui::InstallRecorderFromEnvironment();
+    frmStations window(QCoreApplication::applicationDirPath());
+    window.ReadStationFile();
+    window.show();
+    return app.exec();
+}

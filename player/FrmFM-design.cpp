@@ -33,6 +33,9 @@ void SetColours(QWidget *element, const QColor &back, const QColor &fore) {
         palette.setColor(role, back);
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(role, fore);
+    // The selection shows in the skin's own colours, reversed.
+    palette.setColor(QPalette::Highlight, fore);
+    palette.setColor(QPalette::HighlightedText, back);
     element->setPalette(palette);
     element->setAutoFillBackground(true);
 }

@@ -110,7 +110,9 @@ std::optional<StationList> ReadStationFile(const QString &path) {
         return std::nullopt;
     // Folders, pipes and devices are refused before opening: a pipe would block, a device never end.
     if (!info.isFile())
-        throw FileError(ErrPathFileAccess, action, path, QStringLiteral("not a regular file"));
+        throw FileError(ErrPathFileAccess, action, path,
+                        info.isDir() ? QStringLiteral("it is a folder")
+                                     : QStringLiteral("not a regular file"));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -118,7 +120,7 @@ std::optional<StationList> ReadStationFile(const QString &path) {
     const qint64 size = file.size();
     if (size > kMaxStationFileBytes)
         throw FileError(ErrPathFileAccess, action, path,
-                        QStringLiteral("%1 bytes; a station file may hold at most %2")
+                        QStringLiteral("%1 bytes long; a station file may hold at most %2 bytes")
                             .arg(size)
                             .arg(kMaxStationFileBytes));
     // Reading no more than the size checked above bounds the memory even if the file grows meanwhile.

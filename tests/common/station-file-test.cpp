@@ -59,7 +59,7 @@ class StationFileTest : public QObject {
 
     QString PathOf(const QString &name) const { return m_dir.filePath(name); }
 
-    // Makes PathOf("stations.dat") unusable in the given way and returns it.
+    // A station file path made unusable in the given way.
     QString Prepare(Target target) {
         const QString path = PathOf(QStringLiteral("stations.dat"));
         switch (target) {
@@ -156,8 +156,11 @@ private slots:
         QCOMPARE(ParseStationFile(content), stations);
     }
 
-    void readsNothingWhenAbsent() {
+    void readsNothingWhenAbsentAndNoStationsWhenEmpty() {
         QVERIFY(!ReadStationFile(PathOf(QStringLiteral("absent.dat"))).has_value());
+        Store(PathOf(QStringLiteral("empty.dat")), QByteArray());
+        QCOMPARE(ReadStationFile(PathOf(QStringLiteral("empty.dat"))),
+                 std::optional<StationList>(StationList()));
     }
 
     void writesOnlyDigitsAndLineEnds() {

@@ -11,12 +11,6 @@
 namespace skinart {
 namespace {
 
-QPainterPath RoundedRect(const QRectF &r, qreal radius) {
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
-}
-
 // The body in bands from the edge inwards: a dark bronze line, a metal rim, a shadow line, the surface.
 void PaintBody(QPainter &p, const SkinStyle &style) {
     const SkinPalette &pal = style.palette;

@@ -4,13 +4,14 @@
 #include <cstdlib>
 
 namespace skinart {
-namespace {
 
 QPainterPath RoundedRect(const QRectF &r, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     return path;
 }
+
+namespace {
 
 QPainterPath Disc(const QPointF &centre, qreal radius) {
     QPainterPath path;

@@ -8,6 +8,9 @@
 
 namespace skinart {
 
+// A rectangle with rounded corners as a path.
+QPainterPath RoundedRect(const QRectF &r, qreal radius);
+
 QPainterPath OutlinePath(const OutlineShape &shape);
 
 // The same outline moved inwards by the given distance, for bevels and pinstripes that follow the edge.

@@ -13,11 +13,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-namespace common {
-char *toString(const Station &station) {
-    return QTest::toString(station.name + QStringLiteral(" | ") + station.address);
-}
-} // namespace common
+#include "tests/common/station-printing.h"
 
 using namespace common;
 

@@ -2,11 +2,7 @@
 
 #include <QTest>
 
-namespace common {
-char *toString(const Station &station) {
-    return QTest::toString(station.name + QStringLiteral(" | ") + station.address);
-}
-} // namespace common
+#include "tests/common/station-printing.h"
 
 using namespace common;
 

@@ -19,8 +19,8 @@ const QColor kForeColour(222, 206, 140);
 const QColor kCountColour(117, 47, 12);
 
 void PlaceTwips(QWidget *element, int left, int top, int width, int height) {
-    element->setGeometry(common::TwipsToPixels(left), common::TwipsToPixels(top), common::TwipsToPixels(width),
-                         common::TwipsToPixels(height));
+    element->setGeometry(common::TwipsToPixels(left), common::TwipsToPixels(top),
+                         common::TwipsToPixels(width), common::TwipsToPixels(height));
 }
 
 void MoveTwips(QWidget *element, int left, int top) {

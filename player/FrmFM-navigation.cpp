@@ -1,9 +1,9 @@
 // Moving through the station list: clicks and keys in the list, held arrow buttons, the counter.
 
 #include "common/error-handling.h"
+#include "platform/ui/error-box.h"
 #include "player/FrmFM.h"
 #include "player/picture-box.h"
-#include "platform/ui/error-box.h"
 
 #include <QLabel>
 #include <QTimer>

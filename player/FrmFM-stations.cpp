@@ -1,10 +1,10 @@
 // Loading the station list: from Player.dll, or the built-in stations when it gives none.
 
 #include "common/station-file.h"
-#include "player/FrmFM.h"
-#include "player/default-stations.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
+#include "player/FrmFM.h"
+#include "player/default-stations.h"
 
 void FrmFM::LoadStations() {
     ui::RunShowingErrors([this] {

@@ -2,11 +2,11 @@
 
 #include "common/error-handling.h"
 #include "common/settings-store.h"
+#include "platform/ui/error-box.h"
+#include "platform/ui/message-box.h"
 #include "player/companion-files.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
-#include "platform/ui/error-box.h"
-#include "platform/ui/message-box.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -26,13 +26,14 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
 void FrmFM::Form_Load() {
     ui::RunShowingErrors([this] {
         QCoreApplication::processEvents();
-        common::SaveSetting(kApplication, QStringLiteral("Install"), QStringLiteral("Location"), m_programFolder);
+        common::SaveSetting(kApplication, QStringLiteral("Install"), QStringLiteral("Location"),
+                            m_programFolder);
         // The skin list, the current skin, the window's outline and the volume bar are applied here
         // once skins and the media control join the window.
 
         if (const auto missing = player::FirstMissingCompanionFile(m_programFolder)) {
-            ui::MessageBox(player::MissingCompanionFileMessage(m_programFolder, *missing), ui::Icon::Exclamation,
-                           ui::Buttons::OkOnly, ui::kErrorTitle);
+            ui::MessageBox(player::MissingCompanionFileMessage(m_programFolder, *missing),
+                           ui::Icon::Exclamation, ui::Buttons::OkOnly, ui::kErrorTitle);
             ui::EndProgram(1);
             return;
         }
@@ -41,8 +42,8 @@ void FrmFM::Form_Load() {
         LoadDefaultStations();
 
         // The headline ticker starts or stays off here once it joins the window.
-        ChkNews->setChecked(common::GetSetting(kApplication, QStringLiteral("News"), QStringLiteral("Show")) ==
-                            QLatin1String("1"));
+        ChkNews->setChecked(common::GetSetting(kApplication, QStringLiteral("News"),
+                                               QStringLiteral("Show")) == QLatin1String("1"));
 
         QString settingId;
         QString settingValue;
@@ -51,7 +52,8 @@ void FrmFM::Form_Load() {
                 SetListIndex(0);
         });
         common::SkipOnError([&] {
-            settingId = common::GetSetting(kApplication, QStringLiteral("Record"), QStringLiteral("SettingID"));
+            settingId =
+                common::GetSetting(kApplication, QStringLiteral("Record"), QStringLiteral("SettingID"));
         });
         common::SkipOnError([&] {
             settingValue =
@@ -60,10 +62,9 @@ void FrmFM::Form_Load() {
 
         player::RestoreRecordSettings(settingId, settingValue);
         if (player::RecordSettingID < 0 || player::RecordSettingID >= int(OptSampleRate.size()))
-            throw common::RuntimeError(340,
-                                       QStringLiteral("Control array element '%1' doesn't exist")
-                                           .arg(player::RecordSettingID),
-                                       QStringLiteral("FrmFM"));
+            throw common::RuntimeError(
+                340, QStringLiteral("Control array element '%1' doesn't exist").arg(player::RecordSettingID),
+                QStringLiteral("FrmFM"));
         OptSampleRate[player::RecordSettingID]->setChecked(true);
     });
 }

@@ -15,9 +15,13 @@ const QString kExecutableSuffix;
 } // namespace
 
 QStringList CompanionFiles() {
-    return {QStringLiteral("lame_enc.dll"), QStringLiteral("Tunelark.dll"), QStringLiteral("Process.dll"),
-            QStringLiteral("Player.dll"),   QStringLiteral("Stations") + kExecutableSuffix,
-            QStringLiteral("Skin.dll"),     QStringLiteral("Encoder.dll")};
+    return {QStringLiteral("lame_enc.dll"),
+            QStringLiteral("Tunelark.dll"),
+            QStringLiteral("Process.dll"),
+            QStringLiteral("Player.dll"),
+            QStringLiteral("Stations") + kExecutableSuffix,
+            QStringLiteral("Skin.dll"),
+            QStringLiteral("Encoder.dll")};
 }
 
 std::optional<QString> FirstMissingCompanionFile(const QString &programFolder) {

@@ -1,9 +1,9 @@
 // The player's entry routine: one copy per user, then the main window.
 
-#include "player/ModOthers.h"
 #include "platform/instance/single-instance.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
+#include "player/ModOthers.h"
 
 #include <QApplication>
 

@@ -9,9 +9,9 @@ std::int16_t RecordSettingID = 7;
 QString RecordSettingValue = QStringLiteral("48000");
 
 const QStringList &SampleRateCaptions() {
-    static const QStringList captions{QStringLiteral("11025"), QStringLiteral("12000"), QStringLiteral("16000"),
-                                      QStringLiteral("22050"), QStringLiteral("24000"), QStringLiteral("32000"),
-                                      QStringLiteral("44100"), QStringLiteral("48000")};
+    static const QStringList captions{
+        QStringLiteral("11025"), QStringLiteral("12000"), QStringLiteral("16000"), QStringLiteral("22050"),
+        QStringLiteral("24000"), QStringLiteral("32000"), QStringLiteral("44100"), QStringLiteral("48000")};
     return captions;
 }
 

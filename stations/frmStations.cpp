@@ -21,10 +21,11 @@ void frmStations::ReadStationFile() {
     ui::RunShowingErrors([this] {
         const auto stations = common::ReadStationFile(m_programFolder + QStringLiteral("/Player.dll"));
         if (!stations) {
-            ui::MessageBox(QStringLiteral("Player.dll file not found. Please make sure the file is present at "
-                                          "the below path\r\n") +
-                               m_programFolder,
-                           ui::Icon::Critical, ui::Buttons::OkOnly, ui::kErrorTitle);
+            ui::MessageBox(
+                QStringLiteral("Player.dll file not found. Please make sure the file is present at "
+                               "the below path\r\n") +
+                    m_programFolder,
+                ui::Icon::Critical, ui::Buttons::OkOnly, ui::kErrorTitle);
             ui::EndProgram(1);
             return;
         }

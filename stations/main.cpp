@@ -1,7 +1,7 @@
 // Stations, the station-list editor: its window loads the list at start.
 
-#include "stations/frmStations.h"
 #include "platform/ui/message-box.h"
+#include "stations/frmStations.h"
 
 #include <QApplication>
 

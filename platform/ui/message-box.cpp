@@ -115,11 +115,11 @@ void InstallRecorderFromEnvironment() {
     InstallMessageBoxHandler([logPath, answer](const BoxRequest &request) {
         QFile log(logPath);
         if (log.open(QIODevice::Append)) {
-            const QString line = QStringList{QLatin1String(kIconNames[int(request.icon)]),
-                                             QLatin1String(kButtonNames[int(request.buttons)]), request.title,
-                                             QString(request.text).replace(QLatin1String("\r\n"),
-                                                                           QLatin1String("\\n"))}
-                                     .join(QLatin1Char('\t'));
+            const QString line =
+                QStringList{QLatin1String(kIconNames[int(request.icon)]),
+                            QLatin1String(kButtonNames[int(request.buttons)]), request.title,
+                            QString(request.text).replace(QLatin1String("\r\n"), QLatin1String("\\n"))}
+                    .join(QLatin1Char('\t'));
             log.write(line.toUtf8() + '\n');
         }
         return AnswerNamed(answer, ToQt(request.buttons).first);

@@ -16,8 +16,9 @@ namespace {
 QByteArray StationFile(int count) {
     QByteArray content;
     for (int i = 1; i <= count; ++i)
-        content += common::EncodeLine(QStringLiteral("Station %1 ==> http://127.0.0.1:9/%1").arg(i)).toLatin1() +
-                   "\r\n\r\n";
+        content +=
+            common::EncodeLine(QStringLiteral("Station %1 ==> http://127.0.0.1:9/%1").arg(i)).toLatin1() +
+            "\r\n\r\n";
     return content;
 }
 

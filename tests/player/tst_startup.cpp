@@ -19,8 +19,9 @@ QByteArray StationLine(const QString &name, const QString &address) {
     return common::EncodeLine(name + QStringLiteral(" ==> ") + address).toLatin1() + "\r\n\r\n";
 }
 
-const QString kMissingPrefix = QStringLiteral("One of the files needed to run this application was not found.\r\n"
-                                              "Please make sure the below file is present at the location.\r\n");
+const QString kMissingPrefix =
+    QStringLiteral("One of the files needed to run this application was not found.\r\n"
+                   "Please make sure the below file is present at the location.\r\n");
 
 } // namespace
 
@@ -39,8 +40,8 @@ private slots:
                               "Stations",     "Skin.dll",     "Encoder.dll"};
         for (const QString &name : all)
             QTest::newRow(qPrintable(name)) << QStringList{name} << name;
-        QTest::newRow("several missing") << QStringList{"Encoder.dll", "Player.dll", "Skin.dll"}
-                                         << QStringLiteral("Player.dll");
+        QTest::newRow("several missing")
+            << QStringList{"Encoder.dll", "Player.dll", "Skin.dll"} << QStringLiteral("Player.dll");
         QTest::newRow("all missing") << all << QStringLiteral("lame_enc.dll");
     }
     void missingCompanionFileNamesOnlyTheFirst() {
@@ -54,11 +55,12 @@ private slots:
         window.Form_Load();
 
         QCOMPARE(env.boxes.size(), 1);
-        QCOMPARE(env.boxes[0].text,
-                 kMissingPrefix + env.programFolder() + "/" + named +
-                     "\r\n\r\nNote : If you are running this application directly from a zip file then please "
-                     "extract all the files to a folder on your hard disk and then run the Tunelark.exe file "
-                     "from that folder.");
+        QCOMPARE(
+            env.boxes[0].text,
+            kMissingPrefix + env.programFolder() + "/" + named +
+                "\r\n\r\nNote : If you are running this application directly from a zip file then please "
+                "extract all the files to a folder on your hard disk and then run the Tunelark.exe file "
+                "from that folder.");
         QCOMPARE(env.boxes[0].icon, ui::Icon::Exclamation);
         QCOMPARE(env.boxes[0].title, QStringLiteral("Ravelto's Online Radio"));
         QVERIFY(env.endedWith.has_value());
@@ -116,16 +118,35 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("error");
-        QTest::newRow("stored") << "3" << "22050" << 3 << "22050" << "";
-        QTest::newRow("blanks trimmed") << " 6 " << " 44100 " << 6 << "44100" << "";
-        QTest::newRow("half to even down") << "2.5" << "16000" << 2 << "16000" << "";
-        QTest::newRow("half to even up") << "3.5" << "24000" << 4 << "24000" << "";
-        QTest::newRow("value empty") << "3" << "" << 7 << "48000" << "";
-        QTest::newRow("value blank") << "3" << "   " << 7 << "48000" << "";
-        QTest::newRow("id empty") << "" << "44100" << 7 << "48000" << "";
-        QTest::newRow("id not a number") << "abc" << "44100" << 7 << "48000" << "Type mismatch";
-        QTest::newRow("id past 16 bits") << "40000" << "44100" << 7 << "48000" << "Overflow";
-        QTest::newRow("no such button") << "8" << "44100" << 8 << "44100"
+        QTest::newRow("stored") << "3"
+                                << "22050" << 3 << "22050"
+                                << "";
+        QTest::newRow("blanks trimmed") << " 6 "
+                                        << " 44100 " << 6 << "44100"
+                                        << "";
+        QTest::newRow("half to even down") << "2.5"
+                                           << "16000" << 2 << "16000"
+                                           << "";
+        QTest::newRow("half to even up") << "3.5"
+                                         << "24000" << 4 << "24000"
+                                         << "";
+        QTest::newRow("value empty") << "3"
+                                     << "" << 7 << "48000"
+                                     << "";
+        QTest::newRow("value blank") << "3"
+                                     << "   " << 7 << "48000"
+                                     << "";
+        QTest::newRow("id empty") << ""
+                                  << "44100" << 7 << "48000"
+                                  << "";
+        QTest::newRow("id not a number") << "abc"
+                                         << "44100" << 7 << "48000"
+                                         << "Type mismatch";
+        QTest::newRow("id past 16 bits") << "40000"
+                                         << "44100" << 7 << "48000"
+                                         << "Overflow";
+        QTest::newRow("no such button") << "8"
+                                        << "44100" << 8 << "44100"
                                         << "Control array element '8' doesn't exist";
     }
     void recordingRateIsRestored() {
@@ -158,8 +179,8 @@ private slots:
         env.writeFile("Player.dll", StationLine("Zulu Radio", "http://127.0.0.1:9/zulu") +
                                         "12x45678\r\n" // damaged: not digits
                                         + StationLine("Alpha", "http://127.0.0.1:9/alpha") +
-                                        common::EncodeLine("0==>http://127.0.0.1:9/zero").toLatin1() + "\r\n" +
-                                        StationLine("Mid  Name ", "  http://127.0.0.1:9/mid  "));
+                                        common::EncodeLine("0==>http://127.0.0.1:9/zero").toLatin1() +
+                                        "\r\n" + StationLine("Mid  Name ", "  http://127.0.0.1:9/mid  "));
         FrmFM window(env.programFolder());
         window.Form_Load();
 

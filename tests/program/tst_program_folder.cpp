@@ -17,8 +17,8 @@ class ProgramFolderTest : public QObject {
     Q_OBJECT
 private slots:
     void holdsEveryCompanionFile() {
-        for (const char *name : {"Tunelark", "Stations", "Tunelark.dll", "lame_enc.dll", "Process.dll", "Player.dll",
-                                 "Skin.dll", "Encoder.dll"})
+        for (const char *name : {"Tunelark", "Stations", "Tunelark.dll", "lame_enc.dll", "Process.dll",
+                                 "Player.dll", "Skin.dll", "Encoder.dll"})
             QVERIFY2(QFileInfo(kProgram + "/" + name).isFile(), name);
         QVERIFY(QFileInfo(kProgram + "/Tunelark").isExecutable());
         QVERIFY(QFileInfo(kProgram + "/Encoder.dll").isExecutable());
@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(launcher.exitCode(), 1);
         QFile log(scratch.path() + "/boxes.log");
         QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(log.readAll().startsWith("Information\tOkOnly\tRavelto's Online Radio\tNo sound recorder was found"));
+        QVERIFY(log.readAll().startsWith(
+            "Information\tOkOnly\tRavelto's Online Radio\tNo sound recorder was found"));
     }
 };
 

@@ -11,8 +11,9 @@ class StationListWindowTest : public QObject {
 private slots:
     void listsTheStationFile() {
         TestEnvironment env;
-        env.writeFile("Player.dll", common::EncodeLine("One ==> http://127.0.0.1:9/1").toLatin1() + "\r\n\r\n" +
-                                        "junk\r\n" + common::EncodeLine("Two ==> http://127.0.0.1:9/2").toLatin1() +
+        env.writeFile("Player.dll", common::EncodeLine("One ==> http://127.0.0.1:9/1").toLatin1() +
+                                        "\r\n\r\n" + "junk\r\n" +
+                                        common::EncodeLine("Two ==> http://127.0.0.1:9/2").toLatin1() +
                                         "\r\n\r\n");
         frmStations window(env.programFolder());
         QCOMPARE(window.LblTot->text(), QStringLiteral("Total : 0"));

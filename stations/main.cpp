@@ -1,4 +1,4 @@
-// Stations, the station-list editor: its window loads the list at start.
+// Stations, the station-list editor: its window loads the skin colours and the list at start.
 
 #include "platform/ui/message-box.h"
 #include "stations/frmStations.h"
@@ -10,7 +10,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Stations"));
     ui::InstallRecorderFromEnvironment();
     frmStations window(QCoreApplication::applicationDirPath());
-    window.ReadStationFile();
+    window.Form_Load();
     window.show();
     return app.exec();
 }

@@ -95,7 +95,10 @@ QImage PaintPanel(const SkinPalette &pal) {
     return image;
 }
 
-QImage PaintIcon(const SkinPalette &pal) {
+namespace {
+
+// The icon's plate with the radio mark, its waves as bright and as wide as asked.
+QImage PaintIconWith(const SkinPalette &pal, qreal markSize, qreal brightness) {
     QImage image(layout::kIcon, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     const QRectF plate = QRectF(image.rect()).adjusted(1, 1, -1, -1);
@@ -105,8 +108,17 @@ QImage PaintIcon(const SkinPalette &pal) {
     path.addRoundedRect(plate, 7, 7);
     p.fillPath(path, VerticalGradient(plate, Mix(pal.body, pal.trim, 0.25), Darker(pal.body, 0.3)));
     p.strokePath(path, QPen(QBrush(MetalGradient(plate, pal.trim)), 1.5));
-    PaintWaveMark(p, {plate.center().x(), plate.center().y() - 3}, 25, Lighter(pal.trim, 0.25));
+    PaintWaveMark(p, {plate.center().x(), plate.center().y() - 3}, markSize, Lighter(pal.trim, brightness));
     return image;
+}
+
+} // namespace
+
+QImage PaintIcon(const SkinPalette &pal) { return PaintIconWith(pal, 25, 0.25); }
+
+QImage PaintFlashFrame(const SkinPalette &pal, int frame) {
+    // The waves pulse: each frame a little wider and brighter than the one before.
+    return PaintIconWith(pal, 19 + 2.5 * frame, 0.1 + 0.2 * frame);
 }
 
 } // namespace skinart

@@ -11,5 +11,7 @@ namespace skinart {
 QImage PaintWelcome(const SkinPalette &palette);
 QImage PaintPanel(const SkinPalette &palette);
 QImage PaintIcon(const SkinPalette &palette); // with a transparent surround
+// One of the five frames (0–4) the icon flickers through while a station plays.
+QImage PaintFlashFrame(const SkinPalette &palette, int frame);
 
 } // namespace skinart

@@ -37,6 +37,8 @@ std::vector<SkinImage> RenderSkin(const SkinStyle &style) {
                                   {QStringLiteral("Box"), panel}};
     images.insert(images.end(), buttons.begin(), buttons.end());
     images.push_back({QStringLiteral("Tunelark"), PaintIcon(pal)});
+    for (int frame = 0; frame < 5; ++frame)
+        images.push_back({QStringLiteral("Flash%1").arg(frame), PaintFlashFrame(pal, frame)});
     return images;
 }
 

@@ -114,6 +114,7 @@ void FrmFM::CreateElements() {
     }
     ChkNews = new QCheckBox(PicSettingsBox);
     PlaceTwips(ChkNews, 180, 2220, 195, 195);
+    PicOK = Picture(PicSettingsBox, QStringLiteral("Close.jpg"), 2011, 2700);
 
     TmrList = new QTimer(this);
     TmrList->setInterval(100);

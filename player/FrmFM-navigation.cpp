@@ -16,7 +16,6 @@ void FrmFM::ConnectHandlers() {
     connect(PicUp, &PictureBox::MouseDown, this, [this] { PicUp_MouseDown(); });
     connect(PicUp, &PictureBox::MouseUp, this, [this] { PicUp_MouseUp(); });
     connect(TmrList, &QTimer::timeout, this, [this] { TmrList_Timer(); });
-    connect(PicClose, &PictureBox::Click, this, [this] { PicClose_Click(); });
 }
 
 void FrmFM::LstStations_Click() {

@@ -20,6 +20,8 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     setWindowTitle(QStringLiteral("Ravelto's Online Radio"));
     setWindowIcon(QIcon(QStringLiteral(":/builtin-skin/Tunelark.png")));
     CreateElements();
+    CreateAboutPanel();
+    CreateMenus();
     ConnectHandlers();
 }
 
@@ -69,15 +71,10 @@ void FrmFM::Form_Load() {
     });
 }
 
-void FrmFM::PicClose_Click() {
-    ui::RunShowingErrors([this] {
-        close();
-        ui::EndProgram(0);
-    });
-}
-
 void FrmFM::paintEvent(QPaintEvent *) {
     // The main picture is the window's own picture.
     QPainter painter(this);
     painter.drawPixmap(0, 0, BackPic->picture());
 }
+
+bool FrmFM::IsPlaying() const { return false; }

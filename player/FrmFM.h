@@ -14,6 +14,11 @@ class QLabel;
 class QFrame;
 class QRadioButton;
 class QTimer;
+class QMenu;
+class QAction;
+namespace platform::tray {
+class TrayIcon;
+}
 
 class FrmFM : public QWidget {
     Q_OBJECT
@@ -56,6 +61,17 @@ public:
     PictureBox *PicSettingsBox;
     std::array<QRadioButton *, 8> OptSampleRate{};
     QCheckBox *ChkNews;
+    PictureBox *PicOK;
+    PictureBox *PicAboutMe;
+    PictureBox *PicCloseW;
+    // About panel: credits and the links to the maker.
+    QLabel *LblName, *LblDesig, *LblDesigned, *LblAdd, *LblEmail, *LblURL, *LblFaq;
+    QLabel *ImgMail, *ImgURL, *ImgFAQ;
+
+    // The tray icon and its menu: Open, Stop, separator, Close.
+    platform::tray::TrayIcon *Tray;
+    QMenu *RCPopup;
+    QAction *mnuShow, *MnuPause, *mnusep, *mnuClose;
 
     // Repeats a held arrow button every 100 ms; its tag holds the direction, "Up" or "Down".
     QTimer *TmrList;
@@ -72,16 +88,38 @@ public:
     void PicUp_MouseUp();
     void TmrList_Timer();
     void PicClose_Click();
+    void PicMin_Click();
+    void PicAbout_Click();
+    void PicCloseW_Click();
+    void mnuShow_Click();
+    void mnuClose_Click();
+
+    // True while the media player control plays.
+    bool IsPlaying() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The frameless window is dragged by its background.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    // However it is minimised, the window goes to the tray.
+    void changeEvent(QEvent *event) override;
 
 private:
     void CreateElements();
+    void CreateAboutPanel();
+    void CreateMenus();
+    // Hides the window and shows the tray icon.
+    void GoToTray();
+    // Ends the program: closes the window (and with it the media player) first.
+    void Unload();
     void ConnectHandlers();
     void StartListRepeat(const QString &direction);
     // Sets the list index as the list does: an index outside −1…count−1 is refused.
     void SetListIndex(int index);
 
     QString m_programFolder;
+    // Where a drag grabbed the window, when the window system cannot move it itself.
+    QPoint m_dragOffset;
+    bool m_manualDrag = false;
 };

@@ -6,6 +6,8 @@
 
 namespace ModOthers {
 
+QString CurrentStationName;
+
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
 FrmFM *StartPlayer() {

@@ -7,6 +7,9 @@ class FrmFM;
 
 namespace ModOthers {
 
+// The trimmed name of the station last started with Play.
+extern QString CurrentStationName;
+
 // The folder of the running executable, without a trailing separator.
 QString ProgramFolder();
 

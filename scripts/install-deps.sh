@@ -3,9 +3,10 @@
 # missing. Runs apt-get only when something is missing; uses sudo when not root.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-qpa-plugins libmp3lame-dev libbenchmark-dev)
+packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-qpa-plugins libmp3lame-dev libbenchmark-dev
+    libvlc-dev vlc-plugin-base vlc-plugin-video-output libvlc-bin libpulse-dev)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth xdotool x11-utils lame)
+    packages+=(xvfb xauth xdotool x11-utils trayer lame pulseaudio pulseaudio-utils ffmpeg icecast2)
 fi
 
 missing=()

@@ -12,7 +12,9 @@ BUILD_DIR=$asan_dir bash "$source_dir/scripts/build.sh" -DTUNELARK_SANITIZE=ON -
 
 services=$(mktemp -d)
 cleanup() {
-    [[ -f "$services/xvfb.pid" ]] && kill "$(cat "$services/xvfb.pid")" 2>/dev/null || true
+    for pid in "$services"/*.pid; do
+        [[ -f "$pid" ]] && kill "$(cat "$pid")" 2>/dev/null || true
+    done
     rm -rf "$services"
 }
 trap cleanup EXIT
@@ -25,6 +27,11 @@ echo $! >"$services/xvfb.pid"
 for _ in $(seq 100); do [[ -s "$services/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$services/display")"
 export QT_QPA_PLATFORM=xcb
+# A real notification area for the tray tests.
+trayer --edge top --align right --widthtype pixel --width 200 --heighttype pixel --height 32 \
+    >"$services/trayer.log" 2>&1 &
+echo $! >"$services/trayer.pid"
+for _ in $(seq 50); do xdotool search --class trayer >/dev/null 2>&1 && break; sleep 0.1; done
 
 status=0
 ctest --test-dir "$build_dir" --output-on-failure -j 2 || status=$?

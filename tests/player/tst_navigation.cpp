@@ -29,7 +29,9 @@ void XDoTool(const QStringList &arguments) {
 // Real pointer events: press over `element`, hold for `holdMs` while moving to `releaseAt`, release.
 void HoldMouse(QWidget *element, int holdMs, QPoint releaseAt = QPoint()) {
     const QPoint down = element->mapToGlobal(element->rect().center());
-    XDoTool({"mousemove", "--sync", QString::number(down.x()), QString::number(down.y())});
+    // Away first: waiting for a move to where the pointer already is would never end.
+    XDoTool({"mousemove", "0", "0", "sleep", "0.1", "mousemove", "--sync", QString::number(down.x()),
+             QString::number(down.y())});
     XDoTool({"mousedown", "1"});
     if (!releaseAt.isNull()) {
         QTest::qWait(holdMs / 2);

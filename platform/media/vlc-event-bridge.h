@@ -1,0 +1,38 @@
+#pragma once
+// Carries a libVLC media player's events from libVLC's threads to the GUI thread.
+//
+// Threads: libVLC calls the event callback on its own threads; the callback only posts the event
+// type with the current generation to this object's thread (the GUI thread), where `event` is
+// emitted. Everything else runs on the GUI thread.
+
+#include <QObject>
+#include <atomic>
+
+struct libvlc_media_player_t;
+
+namespace platform::media {
+
+class VlcEventBridge : public QObject {
+    Q_OBJECT
+public:
+    // Listens to `player`'s state events until destroyed; `player` must outlive the bridge.
+    VlcEventBridge(libvlc_media_player_t *player, QObject *parent);
+    ~VlcEventBridge() override;
+
+    // Drops every event raised before this call that has not been delivered yet: called whenever
+    // the owner stops the player or gives it another item, so late news of the old one is ignored.
+    void nextGeneration() { ++m_generation; }
+
+signals:
+    // A libvlc_event_e value (Opening, Buffering, Playing, Paused, EndReached, EncounteredError,
+    // Vout, ESAdded) of the current generation. GUI thread.
+    void event(int type);
+
+private:
+    static void Post(const struct libvlc_event_t *event, void *bridge);
+
+    libvlc_media_player_t *m_player;
+    std::atomic<unsigned> m_generation{0};
+};
+
+} // namespace platform::media

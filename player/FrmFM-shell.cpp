@@ -1,0 +1,113 @@
+// The window's shell: dragging, the tray, the tray menu, the About panel and its links, closing.
+
+#include "common/error-handling.h"
+#include "player/FrmFM.h"
+#include "player/ModSysTray.h"
+#include "player/links.h"
+#include "player/picture-box.h"
+#include "platform/shell/shell.h"
+#include "platform/tray/tray-icon.h"
+#include "platform/ui/error-box.h"
+#include "platform/ui/message-box.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QWindow>
+
+void FrmFM::CreateMenus() {
+    RCPopup = new QMenu(this);
+    mnuShow = RCPopup->addAction(QStringLiteral("Open"));
+    MnuPause = RCPopup->addAction(QStringLiteral("Stop"));
+    mnusep = RCPopup->addSeparator();
+    mnuClose = RCPopup->addAction(QStringLiteral("Close"));
+    connect(mnuShow, &QAction::triggered, this, [this] { mnuShow_Click(); });
+    connect(mnuClose, &QAction::triggered, this, [this] { mnuClose_Click(); });
+
+    Tray = new platform::tray::TrayIcon(this);
+    Tray->setMenu(RCPopup);
+    connect(Tray, &platform::tray::TrayIcon::DoubleClicked, this, [this] { mnuShow_Click(); });
+
+    connect(PicMin, &PictureBox::Click, this, [this] { PicMin_Click(); });
+    connect(PicClose, &PictureBox::Click, this, [this] { PicClose_Click(); });
+    connect(PicAbout, &PictureBox::Click, this, [this] { PicAbout_Click(); });
+    connect(PicCloseW, &PictureBox::Click, this, [this] { PicCloseW_Click(); });
+    const std::pair<QLabel *, const char *> links[] = {{ImgMail, player::links::kSupportMail},
+                                                       {ImgURL, player::links::kHomePage},
+                                                       {ImgFAQ, player::links::kFaqPage}};
+    for (const auto &[label, target] : links)
+        connect(label, &QLabel::linkActivated, this, [target = QString::fromLatin1(target)] {
+            ui::RunShowingErrors([&] { platform::shell::OpenWithShell(target); });
+        });
+}
+
+void FrmFM::mousePressEvent(QMouseEvent *event) {
+    // Clicks on elements are theirs; only the background drags.
+    m_manualDrag = !windowHandle()->startSystemMove();
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void FrmFM::mouseMoveEvent(QMouseEvent *event) {
+    if (m_manualDrag && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - m_dragOffset);
+}
+
+void FrmFM::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        GoToTray();
+}
+
+void FrmFM::GoToTray() {
+    ModSysTray::SetTrayIcon(*this, ModSysTray::Add);
+    hide();
+}
+
+void FrmFM::PicMin_Click() {
+    ui::RunShowingErrors([this] {
+        // Hover help is released here once rollover buttons join the window.
+        GoToTray();
+    });
+}
+
+void FrmFM::mnuShow_Click() {
+    ui::RunShowingErrors([this] {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        activateWindow();
+        raise();
+        ModSysTray::SetTrayIcon(*this, ModSysTray::Delete);
+    });
+}
+
+void FrmFM::mnuClose_Click() {
+    ui::RunShowingErrors([this] {
+        ModSysTray::SetTrayIcon(*this, ModSysTray::Delete);
+        Unload();
+    });
+}
+
+void FrmFM::PicClose_Click() {
+    ui::RunShowingErrors([this] { Unload(); });
+}
+
+void FrmFM::Unload() {
+    close();
+    ui::EndProgram(0);
+}
+
+void FrmFM::PicAbout_Click() {
+    ui::RunShowingErrors([this] {
+        PicAboutMe->show();
+        PicAboutMe->raise();
+    });
+}
+
+void FrmFM::PicCloseW_Click() {
+    ui::RunShowingErrors([this] {
+        QCoreApplication::processEvents();
+        PicAboutMe->hide();
+        QCoreApplication::processEvents();
+    });
+}

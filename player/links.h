@@ -1,0 +1,11 @@
+#pragma once
+// Where the player's links lead: kept in one place so they are easy to change.
+
+namespace player::links {
+
+inline constexpr char kHomePage[] = "https://tunelark.example.org/";
+inline constexpr char kFaqPage[] = "https://tunelark.example.org/faq";
+inline constexpr char kSupportMail[] = "mailto:support@tunelark.example.org?subject=Tunelark";
+inline constexpr char kMoreSkinsPage[] = "https://tunelark.example.org/skins";
+
+} // namespace player::links

@@ -15,7 +15,13 @@ void WriteBytes(std::FILE *stream, const QByteArray &bytes) {
 }
 
 QString UsageLine(const CommandGroup &group, const Subcommand &subcommand) {
-    return QStringLiteral("%1 %2 %3 %4").arg(kToolName, group.name, subcommand.name, subcommand.synopsis);
+    QStringList parts{kToolName, group.name, subcommand.name, subcommand.synopsis};
+    parts.removeAll(QString());
+    return parts.join(u' ');
+}
+
+bool IsCommandItself(const CommandGroup &group) {
+    return group.subcommands.size() == 1 && group.subcommands.first().name.isEmpty();
 }
 
 QString SubcommandHelp(const CommandGroup &group, const Subcommand &subcommand) {
@@ -44,11 +50,28 @@ std::optional<ParsedCommand> ParseArguments(const QString &usageLine, const Subc
                              .arg(subcommand.positionalCount)
                              .arg(parsed.positional.size()));
     if (hasValueOption) {
-        if (!parser.isSet(subcommand.valueOption))
+        if (!parser.isSet(subcommand.valueOption) && !subcommand.valueOptional)
             throw usageError(QStringLiteral("Option '--%1' is required.").arg(subcommand.valueOption));
         parsed.value = parser.value(subcommand.valueOption);
     }
     return parsed;
+}
+
+int RunSubcommand(const CommandGroup &group, const Subcommand &subcommand, const QStringList &arguments) {
+    try {
+        const auto parsed = ParseArguments(UsageLine(group, subcommand), subcommand, arguments);
+        if (!parsed) {
+            WriteOut(SubcommandHelp(group, subcommand));
+            return kExitOk;
+        }
+        return subcommand.run(*parsed);
+    } catch (const CliError &error) {
+        WriteErr(QStringLiteral("%1: %2\n").arg(kToolName, OnOneLine(error.message)));
+        return error.exitCode;
+    } catch (const std::exception &error) {
+        WriteErr(QStringLiteral("%1: %2\n").arg(kToolName, OnOneLine(QString::fromUtf8(error.what()))));
+        return kExitBadInput;
+    }
 }
 
 } // namespace
@@ -92,6 +115,8 @@ QString GroupHelp(const CommandGroup &group) {
 }
 
 int RunGroup(const CommandGroup &group, const QStringList &arguments) {
+    if (IsCommandItself(group))
+        return RunSubcommand(group, group.subcommands.first(), arguments);
     if (arguments.isEmpty()) {
         WriteErr(GroupHelp(group));
         return kExitUsage;
@@ -109,20 +134,7 @@ int RunGroup(const CommandGroup &group, const QStringList &arguments) {
                  GroupHelp(group));
         return kExitUsage;
     }
-    try {
-        const auto parsed = ParseArguments(UsageLine(group, *subcommand), *subcommand, arguments.mid(1));
-        if (!parsed) {
-            WriteOut(SubcommandHelp(group, *subcommand));
-            return kExitOk;
-        }
-        return subcommand->run(*parsed);
-    } catch (const CliError &error) {
-        WriteErr(QStringLiteral("%1: %2\n").arg(kToolName, OnOneLine(error.message)));
-        return error.exitCode;
-    } catch (const std::exception &error) {
-        WriteErr(QStringLiteral("%1: %2\n").arg(kToolName, OnOneLine(QString::fromUtf8(error.what()))));
-        return kExitBadInput;
-    }
+    return RunSubcommand(group, *subcommand, arguments.mid(1));
 }
 
 } // namespace cli

@@ -34,19 +34,22 @@ bool HasControlCharacter(const QString &text);
 
 struct ParsedCommand {
     QStringList positional;
-    QString value; // of the subcommand's value option, when it has one
+    QString value; // of the subcommand's value option, when it has one (empty when optional and left out)
 };
 
 struct Subcommand {
-    QString name;
+    QString name;     // empty for the one command of a group that is a command itself
     QString synopsis; // what follows the name in the usage line, e.g. "FILE NAME URL"
     QString summary;  // one line for the group's help
     QString details;  // the subcommand's own help, wrapped, ending with "\n"
     int positionalCount;
-    QString valueOption; // a required option with a value ("into" for --into FILE), or empty
+    QString valueOption; // an option with a value ("into" for --into FILE), or empty
     std::function<int(const ParsedCommand &)> run;
+    bool valueOptional = false; // the value option may be left out
 };
 
+// A group of subcommands ("stations list FILE"), or a command itself ("encode WAV MP3"): then its only
+// subcommand has an empty name and takes the arguments that follow the group's name.
 struct CommandGroup {
     QString name;
     QString summary;
@@ -56,8 +59,9 @@ struct CommandGroup {
 // The group's usage and subcommand list.
 QString GroupHelp(const CommandGroup &group);
 
-// Runs "GROUP SUBCOMMAND ARGUMENTS…" with the arguments that follow the group name: help to stdout,
-// usage errors to stderr, CliError turned into its one-line message.
+// Runs "GROUP SUBCOMMAND ARGUMENTS…" (or "GROUP ARGUMENTS…" for a group that is a command itself) with
+// the arguments that follow the group name: help to stdout, usage errors to stderr, CliError and any
+// other exception turned into a one-line message.
 int RunGroup(const CommandGroup &group, const QStringList &arguments);
 
 bool IsHelpRequest(const QString &argument);

@@ -1,6 +1,7 @@
 // tunelark-cli: command groups for users and scripts, "tunelark-cli GROUP SUBCOMMAND ARGUMENTS…".
 
 #include "cli/command-line.h"
+#include "cli/recording-command.h"
 #include "cli/stations-command.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,11 @@ QString ToolHelp(const QList<cli::CommandGroup> &groups) {
 int main(int argc, char *argv[]) {
     QCoreApplication application(argc, argv);
     // One entry per command group; each group lives in its own *-command.cpp.
-    const QList<cli::CommandGroup> groups = {cli::StationsCommands()};
+    const QList<cli::CommandGroup> groups = {
+        cli::StationsCommands(),
+        cli::WavCommands(),
+        cli::EncodeCommand(),
+    };
 
     const QStringList arguments = application.arguments().mid(1);
     if (arguments.isEmpty()) {

@@ -10,14 +10,21 @@ bash "$source_dir/scripts/install-deps.sh" --tests
 BUILD_DIR=$build_dir bash "$source_dir/scripts/build.sh"
 BUILD_DIR=$asan_dir bash "$source_dir/scripts/build.sh" -DTUNELARK_SANITIZE=ON -DTUNELARK_GUI=OFF
 
-services=$(mktemp -d)
+# Services live under /tmp: the sound server's socket path may not hold blanks.
+services=$(mktemp -d /tmp/tunelark-tests.XXXXXX)
+source "$source_dir/scripts/services/pulseaudio.sh"
+source "$source_dir/scripts/services/icecast.sh"
 cleanup() {
+    stop_icecast "$services" || true
+    stop_pulseaudio "$services" || true
     for pid in "$services"/*.pid; do
         [[ -f "$pid" ]] && kill "$(cat "$pid")" 2>/dev/null || true
     done
     rm -rf "$services"
 }
 trap cleanup EXIT
+# Without this, a terminated run skips the EXIT trap and leaves the daemons behind.
+trap 'exit 1' INT TERM
 mkdir -m 700 "$services/runtime"
 export XDG_RUNTIME_DIR="$services/runtime"
 
@@ -32,6 +39,10 @@ trayer --edge top --align right --widthtype pixel --width 200 --heighttype pixel
     >"$services/trayer.log" 2>&1 &
 echo $! >"$services/trayer.pid"
 for _ in $(seq 50); do xdotool search --class trayer >/dev/null 2>&1 && break; sleep 0.1; done
+
+# A sound server whose null sink's monitor hears what plays, and a radio server fed a tone.
+start_pulseaudio "$services"
+start_icecast "$services"
 
 status=0
 ctest --test-dir "$build_dir" --output-on-failure -j 2 || status=$?

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QSlider>
 #include <QStyle>
-#include <QTime>
 #include <QToolButton>
 
 namespace platform::media {
@@ -78,9 +77,15 @@ void ControlBar::setVolume(int volume) {
 }
 
 void ControlBar::setElapsed(qint64 milliseconds) {
-    const QTime time = QTime(0, 0).addMSecs(milliseconds);
-    m_elapsed->setText(time.toString(milliseconds >= 3600 * 1000 ? QStringLiteral("h:mm:ss")
-                                                                  : QStringLiteral("m:ss")));
+    const qint64 seconds = milliseconds / 1000;
+    const auto twoDigits = [](qint64 value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    };
+    m_elapsed->setText(seconds >= 3600
+                           ? QStringLiteral("%1:%2:%3")
+                                 .arg(seconds / 3600)
+                                 .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60))
+                           : QStringLiteral("%1:%2").arg(seconds / 60).arg(twoDigits(seconds % 60)));
 }
 
 } // namespace platform::media

@@ -14,8 +14,8 @@ constexpr int kMaxAddressLength = 8192;
 // Schemes of network streams. "icyx" is libVLC's own name for a Shoutcast/Icecast stream it was
 // redirected to over HTTP.
 const QStringList &NetworkSchemes() {
-    static const QStringList schemes = {"http", "https", "icyx", "mms",  "mmsh", "mmst", "mmsu",
-                                        "rtsp", "rtmp",  "rtmps", "rtmpt", "rtp", "udp",  "ftp"};
+    static const QStringList schemes = {"http", "https", "icyx",  "mms",   "mmsh", "mmst", "mmsu",
+                                        "rtsp", "rtmp",  "rtmps", "rtmpt", "rtp",  "udp",  "ftp"};
     return schemes;
 }
 

@@ -8,17 +8,21 @@
 
 namespace platform::media {
 
+EngineUnavailable::EngineUnavailable()
+    : std::runtime_error("libVLC, the media engine, cannot start: it or its plugins are missing") {}
+
 std::shared_ptr<libvlc_instance_t> SharedEngine() {
     static std::weak_ptr<libvlc_instance_t> shared;
     if (std::shared_ptr<libvlc_instance_t> engine = shared.lock())
         return engine;
-    // Titles over the video and libVLC's console messages are not ours to show. PulseAudio is
-    // preferred; libVLC falls back to another output where it is absent. Video goes only to
-    // outputs that draw into our window: the fallbacks that open windows or terminals of their
-    // own (ASCII art, frame buffer) are left out.
-    const char *const arguments[] = {"--quiet",       "--no-video-title-show", "--aout=pulse",
-                                     "--network-caching=1000", "--vout=gl,xcb_xv,xcb_x11,none",
-                                     "--no-stats",    "--no-snapshot-preview", "--no-osd"};
+    // Titles and messages over the video, libVLC's console messages and its statistics are not ours
+    // to show or keep. PulseAudio is preferred; libVLC falls back to another output where it is
+    // absent. Video is drawn with the X11 outputs, not OpenGL: on machines without a graphics driver
+    // (virtual machines, Xvfb) Mesa's software EGL crashes as libVLC sets it up, and a station's
+    // small picture needs no GPU.
+    const char *const arguments[] = {
+        "--quiet",   "--no-video-title-show", "--aout=pulse", "--network-caching=1000",
+        "--gl=none", "--gles2=none",          "--no-stats",   "--no-osd"};
     libvlc_instance_t *instance = libvlc_new(static_cast<int>(std::size(arguments)), arguments);
     if (instance == nullptr)
         return nullptr;

@@ -8,10 +8,10 @@ namespace {
 
 // Stopped is left out: the owner stops the player itself and knows it. Buffering comes many times a
 // second while the cache fills; the owner needs only the first.
-constexpr libvlc_event_e kEvents[] = {libvlc_MediaPlayerOpening,    libvlc_MediaPlayerBuffering,
-                                      libvlc_MediaPlayerPlaying,    libvlc_MediaPlayerPaused,
-                                      libvlc_MediaPlayerEndReached, libvlc_MediaPlayerEncounteredError,
-                                      libvlc_MediaPlayerVout,       libvlc_MediaPlayerESAdded};
+constexpr libvlc_event_e kEvents[] = {libvlc_MediaPlayerOpening,          libvlc_MediaPlayerBuffering,
+                                      libvlc_MediaPlayerPlaying,          libvlc_MediaPlayerEndReached,
+                                      libvlc_MediaPlayerEncounteredError, libvlc_MediaPlayerVout,
+                                      libvlc_MediaPlayerESAdded};
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include <atomic>
 
 struct libvlc_media_player_t;
+struct libvlc_event_t;
 
 namespace platform::media {
 
@@ -24,12 +25,12 @@ public:
     void nextGeneration() { ++m_generation; }
 
 signals:
-    // A libvlc_event_e value (Opening, Buffering, Playing, Paused, EndReached, EncounteredError,
-    // Vout, ESAdded) of the current generation. GUI thread.
+    // A libvlc_event_e value (Opening, Buffering, Playing, EndReached, EncounteredError, Vout,
+    // ESAdded) of the current generation. GUI thread.
     void event(int type);
 
 private:
-    static void Post(const struct libvlc_event_t *event, void *bridge);
+    static void Post(const libvlc_event_t *event, void *bridge);
 
     libvlc_media_player_t *m_player;
     std::atomic<unsigned> m_generation{0};

@@ -1,6 +1,7 @@
 #include "platform/media/vlc-player.h"
 
 #include "platform/media/media-address.h"
+#include "platform/media/vlc-engine.h"
 #include "platform/media/vlc-event-bridge.h"
 
 #include <vlc/vlc.h>
@@ -27,7 +28,7 @@ QString Refused(const QString &address) {
 VlcPlayer::VlcPlayer(std::shared_ptr<libvlc_instance_t> engine, QObject *parent)
     : QObject(parent), m_engine(std::move(engine)), m_player(libvlc_media_player_new(m_engine.get())) {
     if (m_player == nullptr)
-        qFatal("libVLC cannot create a media player");
+        throw EngineUnavailable();
     // Clicks and keys over the video belong to the control, not to libVLC's video window.
     libvlc_video_set_mouse_input(m_player, false);
     libvlc_video_set_key_input(m_player, false);
@@ -44,8 +45,8 @@ VlcPlayer::VlcPlayer(std::shared_ptr<libvlc_instance_t> engine, QObject *parent)
 
 VlcPlayer::~VlcPlayer() {
     delete m_bridge; // no more events from here on
-    stop();
-    libvlc_media_player_release(m_player);
+    releaseWalk();
+    libvlc_media_player_release(m_player); // stops playing
 }
 
 void VlcPlayer::open(const QString &address, int networkCachingMs) {
@@ -78,10 +79,21 @@ void VlcPlayer::stop() {
     ++m_request;
     m_openLimit.stop();
     libvlc_media_player_stop(m_player);
+    prepareAudioOutput();
     m_bridge->nextGeneration();
     releaseWalk();
     m_itemsOpened = 0;
     m_playedInRequest = false;
+}
+
+void VlcPlayer::prepareAudioOutput() {
+    // Stopping takes the audio output down, and the one libVLC makes when the next stream starts
+    // plays at full volume until it is told otherwise: make it now, with the volume. PulseAudio
+    // (also PipeWire's) first; where no server answers, ALSA.
+    for (const char *output : {"pulse", "alsa"})
+        if (libvlc_audio_output_set(m_player, output) == 0 &&
+            libvlc_audio_set_volume(m_player, m_volume) == 0)
+            return;
 }
 
 void VlcPlayer::setVolume(int volume) {
@@ -90,6 +102,7 @@ void VlcPlayer::setVolume(int volume) {
 }
 
 void VlcPlayer::setVideoWindow(WId window) {
+    m_window = window;
     libvlc_media_player_set_xwindow(m_player, static_cast<uint32_t>(window));
 }
 
@@ -143,7 +156,6 @@ void VlcPlayer::onPlayingOrTrack() {
     m_reportedPlaying = true;
     m_playedInRequest = true;
     m_openLimit.stop();
-    libvlc_audio_set_volume(m_player, m_volume); // a new audio output starts at full volume
     emit playing();
 }
 
@@ -208,6 +220,8 @@ void VlcPlayer::playItem(libvlc_media_t *media) {
     }
     const QByteArray caching = ":network-caching=" + QByteArray::number(m_networkCachingMs);
     libvlc_media_add_option(media, caching.constData());
+    if (m_window == 0)
+        libvlc_media_add_option(media, ":no-video");
     libvlc_media_retain(media);
     if (m_current != nullptr)
         libvlc_media_release(m_current);

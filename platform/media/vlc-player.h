@@ -1,9 +1,11 @@
 #pragma once
 // The libVLC engine under one media player control: opens an address, walks the playlists it turns
 // out to be (ASX, M3U, PLS, also from an address without a playlist extension) item by item, and
-// reports progress as signals. Each address and each playlist item is checked before libVLC sees it;
-// an opening that has not reached "playing" within the open time limit is stopped and reported as a
-// failure, since libVLC itself waits for ever on a server that accepts and never answers.
+// reports progress as signals. Each address and each playlist item is checked before libVLC opens it
+// (libVLC's own list player starts the next item before anyone hears of it, so the walk is done
+// here; what libVLC opens by itself, such as a redirect, meets the access guard). An opening that
+// has not reached "playing" within the open time limit is stopped and reported as a failure, since
+// libVLC itself waits for ever on a server that accepts and never answers.
 //
 // Threads: libVLC works on its own threads; its events reach this object through VlcEventBridge on
 // the GUI thread, where everything here runs.
@@ -11,8 +13,8 @@
 #include <QObject>
 #include <QSize>
 #include <QTimer>
-#include <qwindowdefs.h>
 #include <memory>
+#include <qwindowdefs.h>
 #include <vector>
 
 struct libvlc_instance_t;
@@ -27,6 +29,7 @@ class VlcEventBridge;
 class VlcPlayer : public QObject {
     Q_OBJECT
 public:
+    // Throws EngineUnavailable when libVLC cannot create a player.
     explicit VlcPlayer(std::shared_ptr<libvlc_instance_t> engine, QObject *parent = nullptr);
     ~VlcPlayer() override;
 
@@ -42,9 +45,10 @@ public:
     void setOpenTimeLimit(int milliseconds) { m_openLimit.setInterval(milliseconds); }
     int openTimeLimit() const { return m_openLimit.interval(); }
 
-    // 0 to 100; kept across items and re-applied whenever an item starts playing.
+    // 0 to 100; kept across items and stops.
     void setVolume(int volume);
-    // The native window video is drawn into; 0 for none.
+    // The X11 window video is drawn into; with none (0, the default) video is not shown at all,
+    // rather than in a window libVLC would open of its own.
     void setVideoWindow(WId window);
     // Video scale: 0 fits the video to the window, 1 shows it at its own size.
     void setVideoScale(float scale);
@@ -54,12 +58,17 @@ public:
     qint64 time() const;
 
 signals:
+    // An address or the next playlist item is being opened.
     void transitioning();
+    // The stream's sound or picture is known and its cache fills (once per item).
     void buffering();
+    // Sound or picture plays (a playlist being read does not count).
     void playing();
+    // The last item has ended after something played.
     void ended();
     // The current request failed; `reason` is a sentence for the listener. Nothing plays afterwards.
     void failed(const QString &reason);
+    // Video output came or went; videoSize() may have changed.
     void videoChanged();
 
 private:
@@ -76,6 +85,7 @@ private:
     void playItem(libvlc_media_t *media);
     void fail(const QString &reason);
     void releaseWalk();
+    void prepareAudioOutput();
     bool hasTracks() const;
 
     std::shared_ptr<libvlc_instance_t> m_engine;
@@ -86,6 +96,7 @@ private:
     unsigned m_request = 0;
     int m_networkCachingMs = 1000;
     int m_volume = 100;
+    WId m_window = 0;
     libvlc_media_t *m_current = nullptr;
     std::vector<Level> m_walk;
     int m_itemsOpened = 0;

@@ -1,0 +1,30 @@
+#pragma once
+// WAVToMP3: one call converts one WAVE file into an MP3 file, the way the recording workflow uses it:
+//
+//     WAVToMP3 converter(recording::EncoderLibraryPath(programFolder), {showSaveProgress, showErrorBox});
+//     const QString failure = converter.CreateWAVtoMP3(wavePath, mp3Path, true);
+//
+// Threads: runs on the caller's thread and dispatches no events (see cLameEncoder).
+
+#include "player/recording/cLameEncoder.h"
+
+#include <QString>
+
+class WAVToMP3 {
+public:
+    // The conversion binds the encoder library at `libraryPath` and shows itself through `feedback`.
+    WAVToMP3(const QString &libraryPath, recording::ConversionFeedback feedback);
+
+    // Converts `WavFile` into `MP3File` (replacing it) at the quality preset 7. Returns empty text on
+    // success; cLameEncoder::kLibraryNotStarted ("lameConvert") when the encoder library is missing,
+    // broken or refuses the stream; otherwise the description of the error that stopped the conversion.
+    // With `removeWAVFile` the WAVE file is deleted after a successful conversion only: whenever the
+    // result is not empty the WAVE file is still there. A failure to delete it is returned as its
+    // description although the MP3 file is complete.
+    QString CreateWAVtoMP3(const QString &WavFile, const QString &MP3File, bool removeWAVFile);
+
+private:
+    QString ConvertFile(const QString &WavFile, const QString &MP3File);
+
+    cLameEncoder m_cEncoder;
+};

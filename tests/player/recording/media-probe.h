@@ -1,0 +1,79 @@
+#pragma once
+// ffprobe and ffmpeg as independent judges of an MP3 file: what a player reports and what it decodes.
+
+#include <QByteArray>
+#include <QList>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <QtEndian>
+#include <optional>
+
+namespace mediaprobe {
+
+struct Mp3Facts {
+    int sampleRate = 0;
+    int bitRate = 0;      // of the audio stream, bit/s
+    double duration = 0;  // as ffprobe reports it: whole frames
+    double startTime = 0; // the encoder delay ffprobe took from the Info/LAME tag
+};
+
+// Runs a program and returns its stdout; nothing when it cannot be started, fails or takes over a minute.
+inline std::optional<QByteArray> Run(const QString &program, const QStringList &arguments) {
+    const QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty())
+        return std::nullopt;
+    QProcess process;
+    process.start(path, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return std::nullopt;
+    return process.readAllStandardOutput();
+}
+
+inline std::optional<Mp3Facts> Probe(const QString &mp3) {
+    const auto output = Run(QStringLiteral("ffprobe"),
+                            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                             QStringLiteral("stream=sample_rate,bit_rate:format=duration,start_time"),
+                             QStringLiteral("-of"), QStringLiteral("default=noprint_wrappers=1"), mp3});
+    if (!output)
+        return std::nullopt;
+    Mp3Facts facts;
+    for (const QByteArray &line : output->split('\n')) {
+        const QByteArray value = line.mid(line.indexOf('=') + 1);
+        if (line.startsWith("sample_rate="))
+            facts.sampleRate = value.toInt();
+        else if (line.startsWith("bit_rate="))
+            facts.bitRate = value.toInt();
+        else if (line.startsWith("duration="))
+            facts.duration = value.toDouble();
+        else if (line.startsWith("start_time="))
+            facts.startTime = value.toDouble();
+    }
+    return facts;
+}
+
+// The decoded left channel, 16-bit samples.
+inline std::optional<QList<qint16>> DecodeLeft(const QString &mp3) {
+    const auto output =
+        Run(QStringLiteral("ffmpeg"),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), mp3, QStringLiteral("-f"),
+             QStringLiteral("s16le"), QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-")});
+    if (!output)
+        return std::nullopt;
+    QList<qint16> left;
+    for (qsizetype i = 0; i + 4 <= output->size(); i += 4)
+        left << qFromLittleEndian<qint16>(output->constData() + i);
+    return left;
+}
+
+// The frequency of a tone from its rising zero crossings.
+inline double ToneFrequency(const QList<qint16> &samples, int sampleRate) {
+    int crossings = 0;
+    for (qsizetype i = 1; i < samples.size(); ++i)
+        crossings += samples[i - 1] < 0 && samples[i] >= 0;
+    return samples.isEmpty() ? 0 : crossings * double(sampleRate) / double(samples.size());
+}
+
+} // namespace mediaprobe

@@ -39,8 +39,8 @@ void FrmFM::CreateAboutPanel() {
     LblDesigned = Line(PicAboutMe, QStringLiteral("Designed and developed by the Tunelark developers"), 825);
     LblAdd = Line(PicAboutMe, QStringLiteral("Made with Qt, libVLC, PulseAudio and LAME"), 1095);
     LblEmail = Line(PicAboutMe, QStringLiteral("Mail:"), 1425);
-    ImgMail = Line(PicAboutMe, Link(player::links::kSupportMail, QStringLiteral("support@tunelark.example.org")),
-                   1425);
+    ImgMail = Line(PicAboutMe,
+                   Link(player::links::kSupportMail, QStringLiteral("support@tunelark.example.org")), 1425);
     ImgMail->move(ImgMail->x() + common::TwipsToPixels(700), ImgMail->y());
     LblURL = Line(PicAboutMe, QStringLiteral("Web:"), 1695);
     ImgURL = Line(PicAboutMe, Link(player::links::kHomePage, QStringLiteral("tunelark.example.org")), 1695);

@@ -1,14 +1,15 @@
 // The window's shell: dragging, the tray, the tray menu, the About panel and its links, closing.
 
 #include "common/error-handling.h"
-#include "player/FrmFM.h"
-#include "player/ModSysTray.h"
-#include "player/links.h"
-#include "player/picture-box.h"
+#include "platform/media/media-player-control.h"
 #include "platform/shell/shell.h"
 #include "platform/tray/tray-icon.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
+#include "player/FrmFM.h"
+#include "player/ModSysTray.h"
+#include "player/links.h"
+#include "player/picture-box.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -93,6 +94,8 @@ void FrmFM::PicClose_Click() {
 }
 
 void FrmFM::Unload() {
+    // Unloading the window first closes the media player, which ends playback.
+    WM->close();
     close();
     ui::EndProgram(0);
 }

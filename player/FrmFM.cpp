@@ -2,6 +2,7 @@
 
 #include "common/error-handling.h"
 #include "common/settings-store.h"
+#include "platform/media/media-player-control.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
 #include "player/companion-files.h"
@@ -22,6 +23,7 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     CreateElements();
     CreateAboutPanel();
     CreateMenus();
+    CreateMediaControl();
     ConnectHandlers();
 }
 
@@ -30,8 +32,9 @@ void FrmFM::Form_Load() {
         QCoreApplication::processEvents();
         common::SaveSetting(kApplication, QStringLiteral("Install"), QStringLiteral("Location"),
                             m_programFolder);
-        // The skin list, the current skin, the window's outline and the volume bar are applied here
-        // once skins and the media control join the window.
+        // The skin list, the current skin and the window's outline are applied here once skins join
+        // the window.
+        GetVolumeControlSettings();
 
         if (const auto missing = player::FirstMissingCompanionFile(m_programFolder)) {
             ui::MessageBox(player::MissingCompanionFileMessage(m_programFolder, *missing),
@@ -53,6 +56,9 @@ void FrmFM::Form_Load() {
             if (LstStations->count() > 0)
                 SetListIndex(0);
         });
+        common::SkipOnError([this] { WM->setStretchToFit(true); });
+        // Script commands in a stream must not open web pages.
+        common::SkipOnError([this] { WM->settings().setInvokeURLs(false); });
         common::SkipOnError([&] {
             settingId =
                 common::GetSetting(kApplication, QStringLiteral("Record"), QStringLiteral("SettingID"));
@@ -76,5 +82,3 @@ void FrmFM::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, BackPic->picture());
 }
-
-bool FrmFM::IsPlaying() const { return false; }

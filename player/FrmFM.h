@@ -3,6 +3,7 @@
 // its arrows and counter, the display area, the news strip and the button row. Element names are the
 // window's own; positions are designed in twips (15 to a pixel).
 
+#include <QIcon>
 #include <QListWidget>
 #include <QStringList>
 #include <QWidget>
@@ -18,6 +19,9 @@ class QMenu;
 class QAction;
 namespace platform::tray {
 class TrayIcon;
+}
+namespace platform::media {
+class MediaPlayerControl;
 }
 
 class FrmFM : public QWidget {
@@ -43,6 +47,8 @@ public:
     PictureBox *PicClose;
     PictureBox *PicMess;
     QFrame *PicHolder;
+    // The media player control inside PicHolder.
+    platform::media::MediaPlayerControl *WM;
     QFrame *PicNews;
     QLabel *LblMessage;
     PictureBox *PicUp;
@@ -72,6 +78,19 @@ public:
     platform::tray::TrayIcon *Tray;
     QMenu *RCPopup;
     QAction *mnuShow, *MnuPause, *mnusep, *mnuClose;
+    // The View menu over the video: Video Size (200%, Full Screen), Volume Control (Show/Hide).
+    QMenu *mnuView, *MnuSize, *mnuVolumeCtrl;
+    QAction *mnu200, *mnuFull, *mnuShowVol;
+
+    // Playback: true from Play until Stop or a reported failure.
+    bool StationPlaying = false;
+    // True once the first Play of the run has played the clip.
+    bool ClipPlayed = false;
+    // "RecordStarted" while a recording runs.
+    QString Tag;
+    // Flickers the icon every 200 ms while a station plays: frames 0–4, still icon 6.
+    QTimer *TmrFlash;
+    std::array<QIcon, 7> Flash;
 
     // Repeats a held arrow button every 100 ms; its tag holds the direction, "Up" or "Down".
     QTimer *TmrList;
@@ -93,6 +112,21 @@ public:
     void PicCloseW_Click();
     void mnuShow_Click();
     void mnuClose_Click();
+    void mnuShowVol_Click();
+    void mnu200_Click();
+    void mnuFull_Click();
+
+    void PicPlay_Click();
+    void PicStop_Click();
+    void MnuPause_Click();
+    void WM_StatusChange();
+    void WM_MouseDown(int button);
+    void TmrFlash_Timer();
+    void LstStations_DblClick();
+    // Plays the clip Process.dll through the multimedia command strings; every result is ignored.
+    void PlayName();
+    // Sets the control's height from "VolumeControl"/"Show": the volume bar shows at 2100 twips.
+    void GetVolumeControlSettings();
 
     // True while the media player control plays.
     bool IsPlaying() const;
@@ -109,6 +143,9 @@ private:
     void CreateElements();
     void CreateAboutPanel();
     void CreateMenus();
+    void CreateMediaControl();
+    // Moves the stream into the enlarged view until it closes.
+    void OpenBigView(const QString &mode);
     // Hides the window and shows the tray icon.
     void GoToTray();
     // Ends the program: closes the window (and with it the media player) first.

@@ -1,8 +1,8 @@
 #include "player/ModSysTray.h"
 
+#include "platform/tray/tray-icon.h"
 #include "player/FrmFM.h"
 #include "player/ModOthers.h"
-#include "platform/tray/tray-icon.h"
 
 namespace ModSysTray {
 

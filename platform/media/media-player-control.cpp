@@ -72,6 +72,9 @@ void MediaPlayerControl::setURL(const QString &url) {
 
 void MediaPlayerControl::close() {
     stopPlayer();
+    // A stream that was open stops before the control is ready again, so listeners see it end.
+    if (m_playState != Ready)
+        setPlayState(Stopped);
     setPlayState(Ready);
 }
 

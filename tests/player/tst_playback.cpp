@@ -1,0 +1,192 @@
+// Playback in the main window against a real radio server (Icecast fed a tone) and real failures.
+
+#include "common/settings-store.h"
+#include "common/station-file.h"
+#include "platform/media/media-player-control.h"
+#include "player/FrmBig.h"
+#include "player/FrmFM.h"
+#include "player/ModOthers.h"
+#include "player/picture-box.h"
+#include "tests/support/http-test-server.h"
+#include "tests/support/test-environment.h"
+
+#include <QMenu>
+#include <QTcpServer>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString kUnavailable = QStringLiteral("Sorry this station is not available at the moment.");
+
+int ClosedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort(); // closed again when the probe goes
+}
+
+} // namespace
+
+class PlaybackTest : public QObject {
+    Q_OBJECT
+private:
+    QString radio;
+    std::unique_ptr<HttpTestServer> silent;
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<FrmFM> window;
+
+    void load(const common::StationList &stations) {
+        env = std::make_unique<TestEnvironment>();
+        common::WriteStationFile(env->path("Player.dll"), stations);
+        window = std::make_unique<FrmFM>(env->programFolder());
+        window->Form_Load();
+    }
+    int unavailableMessages() const {
+        int count = 0;
+        for (const ui::BoxRequest &box : env->boxes)
+            count += box.text.startsWith(kUnavailable) && box.icon == ui::Icon::Information;
+        return count;
+    }
+
+private slots:
+    void initTestCase() {
+        radio = qEnvironmentVariable("TUNELARK_TEST_ICECAST_URL");
+        if (radio.isEmpty())
+            QSKIP("needs the radio server that scripts/run-tests.sh starts");
+        qputenv("TUNELARK_OPEN_TIMEOUT_MS", "2000");
+        silent = std::make_unique<HttpTestServer>();
+        silent->route("/silent", HttpTestServer::Route(200, {}, {}, true));
+    }
+    void cleanup() {
+        window.reset();
+        env.reset();
+    }
+
+    void playFlickersAndStopRestores() {
+        load({{"Tone Radio", radio}, {"Other", "http://127.0.0.1:9/"}});
+        QVERIFY(window->PicMess->isVisibleTo(window.get()));
+        window->PicPlay_Click();
+        QVERIFY(window->StationPlaying);
+        QVERIFY(window->ClipPlayed);
+        QVERIFY(!window->PicMess->isVisibleTo(window.get()));
+        QCOMPARE(ModOthers::CurrentStationName, QStringLiteral("Tone Radio"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
+        QVERIFY(window->TmrFlash->isActive());
+        QVERIFY(window->IsPlaying());
+
+        window->PicStop_Click();
+        QVERIFY(!window->StationPlaying);
+        QVERIFY(window->PicMess->isVisibleTo(window.get()));
+        QTRY_VERIFY(!window->TmrFlash->isActive());
+        QCOMPARE(unavailableMessages(), 0);
+    }
+
+    void trayItemStopsAndResumesTheSameAddress() {
+        load({{"Tone Radio", radio}});
+        window->PicPlay_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
+        window->MnuPause->trigger();
+        QCOMPARE(window->MnuPause->text(), QStringLiteral("Play"));
+        QTRY_VERIFY(window->WM->playState() != 3);
+        QVERIFY(window->StationPlaying); // the tray item leaves the request alone
+        window->MnuPause->trigger();
+        QCOMPARE(window->MnuPause->text(), QStringLiteral("Stop"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
+        QCOMPARE(window->WM->URL(), radio);
+    }
+
+    void unavailableStationIsReportedOnce_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(ClosedPort());
+        QTest::newRow("never answers") << QString();
+        QTest::newRow("a camera") << QStringLiteral("v4l2:///dev/video0");
+    }
+    void unavailableStationIsReportedOnce() {
+        QFETCH(QString, address);
+        if (address.isEmpty())
+            address = silent->url("/silent").toString();
+        load(
+            {{"Broken", address}, {"Also broken", QStringLiteral("http://127.0.0.1:%1/").arg(ClosedPort())}});
+        window->PicPlay_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(unavailableMessages(), 1, 10000);
+        QVERIFY(!window->StationPlaying);
+        QCOMPARE(window->WM->Error().errorCount(), 0);
+
+        // Another failing station brings its own message, and none more for the first.
+        window->PicStop_Click();
+        window->LstStations->setCurrentRow(1);
+        window->PicPlay_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(unavailableMessages(), 2, 10000);
+        QTest::qWait(500);
+        QCOMPARE(unavailableMessages(), 2);
+    }
+
+    void playWithNoStationSelectedSaysSo() {
+        load({{"Tone Radio", radio}});
+        window->LstStations->setCurrentRow(-1);
+        window->PicPlay_Click();
+        QCOMPARE(env->boxes.size(), 1);
+        QCOMPARE(env->boxes[0].text, QStringLiteral("Subscript out of range"));
+        QCOMPARE(env->boxes[0].icon, ui::Icon::Critical);
+        QVERIFY(window->StationPlaying);
+        QVERIFY(!window->ClipPlayed);
+    }
+
+    void volumeBarToggleFollowsTheSetting() {
+        load({{"Tone Radio", radio}});
+        QCOMPARE(window->WM->height(), 184); // hidden for a fresh user
+        QCOMPARE(window->mnuShowVol->text(), QStringLiteral("Show"));
+        window->mnuShowVol->trigger();
+        QCOMPARE(window->WM->height(), 140);
+        QCOMPARE(window->mnuShowVol->text(), QStringLiteral("Hide"));
+        QCOMPARE(common::GetSetting(common::kApplication, "VolumeControl", "Show"), QStringLiteral("1"));
+        window->mnuShowVol->trigger();
+        QCOMPARE(window->WM->height(), 184);
+        QCOMPARE(window->mnuShowVol->text(), QStringLiteral("Show"));
+        QCOMPARE(common::GetSetting(common::kApplication, "VolumeControl", "Show"), QStringLiteral("0"));
+
+        common::SaveSetting(common::kApplication, "VolumeControl", "Show", "1");
+        FrmFM reloaded(env->programFolder());
+        reloaded.Form_Load();
+        QCOMPARE(reloaded.WM->height(), 140);
+    }
+
+    void rightClickOverTheVideoOpensTheViewMenu() {
+        load({{"Tone Radio", radio}});
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->WM_MouseDown(1);
+        QVERIFY(!window->mnuView->isVisible());
+        window->WM_MouseDown(2);
+        QTRY_VERIFY(window->mnuView->isVisible());
+        QStringList captions;
+        for (QAction *item : window->mnuView->actions())
+            captions.append(item->text());
+        QCOMPARE(captions, (QStringList{"Video Size", "Volume Control"}));
+        window->mnuView->hide();
+    }
+
+    void enlargedViewTakesTheStreamAndGivesItBack() {
+        load({{"Tone Radio", radio}});
+        window->PicPlay_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
+        bool checked = false;
+        QTimer::singleShot(0, this, [&] {
+            FrmBig *view = nullptr;
+            QTRY_VERIFY((view = qobject_cast<FrmBig *>(QApplication::activeModalWidget())));
+            auto *bigControl = view->WM;
+            QCOMPARE(bigControl->URL(), radio);
+            QCOMPARE(bigControl->volume(), 50);
+            QTRY_COMPARE_WITH_TIMEOUT(bigControl->playState(), 3, 15000);
+            QVERIFY(window->WM->playState() != 3);
+            checked = true;
+            view->close();
+        });
+        window->mnu200_Click();
+        QVERIFY(checked);
+        QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
+    }
+};
+
+QTEST_MAIN(PlaybackTest)
+#include "tst_playback.moc"

@@ -8,15 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+#include "tests/cli/cli-run.h"
 
-struct CliRun {
-    int exitCode = -1; // also for a crash or a time-out
-    QByteArray out;
-    QByteArray err;
-};
-
-} // namespace
+namespace {} // namespace
 
 class RecordingCommandTest : public QObject {
     Q_OBJECT
@@ -46,18 +40,7 @@ void RecordingCommandTest::init() {
 }
 
 CliRun RecordingCommandTest::run(const QStringList &arguments) const {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp->filePath(QStringLiteral("config")));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_root);
-    process.start(QStringLiteral(TUNELARK_CLI), arguments);
-    CliRun result;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return RunCli(m_root, m_temp->filePath(QStringLiteral("config")), arguments);
 }
 
 void RecordingCommandTest::describesWave() {

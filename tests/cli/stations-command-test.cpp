@@ -7,13 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+#include "tests/cli/cli-run.h"
 
-struct CliRun {
-    int exitCode = -1; // also for a crash or a time-out
-    QByteArray out;
-    QByteArray err;
-};
+namespace {
 
 QStringList Lines(const common::StationList &stations) {
     QStringList lines;
@@ -62,18 +58,7 @@ void StationsCommandTest::init() {
 }
 
 CliRun StationsCommandTest::run(const QStringList &arguments) const {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_temp->filePath(QStringLiteral("config")));
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_root);
-    process.start(QStringLiteral(TUNELARK_CLI), arguments);
-    CliRun result;
-    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return RunCli(m_root, m_temp->filePath(QStringLiteral("config")), arguments);
 }
 
 void StationsCommandTest::writeFile(const QString &name, const QByteArray &content) const {

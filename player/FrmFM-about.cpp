@@ -48,7 +48,10 @@ void FrmFM::CreateAboutPanel() {
     LblFaq = Line(PicAboutMe, QStringLiteral("Questions?"), 1965);
     ImgFAQ = Line(PicAboutMe, Link(player::links::kFaqPage, QStringLiteral("Read the FAQ")), 1965);
     ImgFAQ->move(ImgFAQ->x() + common::TwipsToPixels(1100), ImgFAQ->y());
-    for (QLabel *link : {ImgMail, ImgURL, ImgFAQ}) {
+    ImgMoreSkins =
+        Line(PicSettingsBox, Link(player::links::kMoreSkinsPage, QStringLiteral("More skins…")), 2445);
+    ImgMoreSkins->move(common::TwipsToPixels(3090), ImgMoreSkins->y());
+    for (QLabel *link : {ImgMail, ImgURL, ImgFAQ, ImgMoreSkins}) {
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
         link->setCursor(Qt::PointingHandCursor);
         link->adjustSize();

@@ -36,7 +36,8 @@ void FrmFM::CreateMenus() {
     connect(PicCloseW, &PictureBox::Click, this, [this] { PicCloseW_Click(); });
     const std::pair<QLabel *, const char *> links[] = {{ImgMail, player::links::kSupportMail},
                                                        {ImgURL, player::links::kHomePage},
-                                                       {ImgFAQ, player::links::kFaqPage}};
+                                                       {ImgFAQ, player::links::kFaqPage},
+                                                       {ImgMoreSkins, player::links::kMoreSkinsPage}};
     for (const auto &[label, target] : links)
         connect(label, &QLabel::linkActivated, this, [target = QString::fromLatin1(target)] {
             ui::RunShowingErrors([&] { platform::shell::OpenWithShell(target); });

@@ -73,6 +73,8 @@ public:
     // About panel: credits and the links to the maker.
     QLabel *LblName, *LblDesig, *LblDesigned, *LblAdd, *LblEmail, *LblURL, *LblFaq;
     QLabel *ImgMail, *ImgURL, *ImgFAQ;
+    // On the settings panel: the link to further skins.
+    QLabel *ImgMoreSkins;
 
     // The tray icon and its menu: Open, Stop, separator, Close.
     platform::tray::TrayIcon *Tray;

@@ -9,6 +9,8 @@
 #include "tests/support/test-environment.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QSystemTrayIcon>
@@ -35,6 +37,14 @@ void ClickTrayIcon(int button, int repeat = 1) {
                                 QString::number(repeat), "--delay", "80", QString::number(button)}),
              0);
 }
+
+class LinkRecorder : public QObject {
+    Q_OBJECT
+public:
+    QStringList urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url.toString()); }
+};
 
 } // namespace
 
@@ -111,6 +121,20 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, tip);
         QCOMPARE(platform::tray::CutToTipField(ModSysTray::TrayTip(playing, name)), tip);
+    }
+
+    void linksGoToTheDesktop() {
+        // The desktop's handlers for web and mail addresses, replaced by a recorder.
+        LinkRecorder opened;
+        QDesktopServices::setUrlHandler("https", &opened, "open");
+        QDesktopServices::setUrlHandler("mailto", &opened, "open");
+        for (QLabel *link : {window->ImgMail, window->ImgURL, window->ImgFAQ, window->ImgMoreSkins})
+            emit link->linkActivated(QStringLiteral("ignored: the label's own target is opened"));
+        QDesktopServices::unsetUrlHandler("https");
+        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(opened.urls.size(), 4);
+        QVERIFY(opened.urls[0].startsWith("mailto:"));
+        QCOMPARE(QSet<QString>(opened.urls.begin(), opened.urls.end()).size(), 4);
     }
 
     void backgroundDragMovesTheWindow() {

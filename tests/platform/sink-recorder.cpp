@@ -22,14 +22,14 @@ SinkRecorder::SinkRecorder() {
     const QByteArray monitor = qEnvironmentVariableIsSet("TUNELARK_TEST_PULSE_MONITOR")
                                    ? qgetenv("TUNELARK_TEST_PULSE_MONITOR")
                                    : QByteArray("nullsink.monitor");
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, kRate, 1};
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<uint32_t>(-1);
     buffer.fragsize = kBlockFrames * sizeof(int16_t); // small capture latency
     int error = 0;
     // A null server name takes PULSE_SERVER from the environment.
     m_stream = pa_simple_new(nullptr, "tunelark-test", PA_STREAM_RECORD, monitor.constData(), "sink monitor",
-                             &spec, nullptr, &buffer, &error);
+                             &sampleFormat, nullptr, &buffer, &error);
     if (m_stream == nullptr) {
         m_error = QString::fromUtf8(pa_strerror(error));
         return;

@@ -64,6 +64,7 @@ int ParseCommand(const QString &text, Command *command) {
     const Word &first = words.at(1);
     const Word &last = words.at(firstArgument - 1);
     command->device = firstArgument == 2 ? first.text : text.mid(first.begin, last.end - first.begin);
+    command->rest = text.mid(last.end).trimmed();
     command->arguments.clear();
     for (int i = firstArgument; i < words.size(); ++i)
         command->arguments.append(words.at(i).text);

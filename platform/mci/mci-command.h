@@ -11,6 +11,7 @@ struct Command {
     QString verb;          // lower case
     QString device;        // the alias, "all", or for "open" the element (usually a file)
     QStringList arguments; // the words after the device
+    QString rest;          // the text after the device, trimmed: "save ALIAS PATH" takes it whole
 };
 
 // Splits `text` into a command; an MCI error code (MMSYSERR_NOERROR on success). For "open" the

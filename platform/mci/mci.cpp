@@ -3,6 +3,7 @@
 #include "platform/mci/mci-command.h"
 #include "platform/mci/mci-errors.h"
 #include "platform/mci/mpegvideo-device.h"
+#include "platform/mci/waveaudio-device.h"
 
 #include <QHash>
 #include <functional>
@@ -19,6 +20,7 @@ using DeviceFactory = std::function<std::unique_ptr<MciDevice>()>;
 const QHash<QString, DeviceFactory> &DeviceTypes() {
     static const QHash<QString, DeviceFactory> types = {
         {QStringLiteral("mpegvideo"), [] { return std::make_unique<MpegVideoDevice>(); }},
+        {QStringLiteral("waveaudio"), [] { return std::make_unique<WaveAudioDevice>(); }},
     };
     return types;
 }
@@ -74,9 +76,11 @@ int mciSendString(const QString &text, QString *answer) {
     const auto device = OpenDevices().find(command.device.toLower());
     if (device == OpenDevices().end())
         return MCIERR_INVALID_DEVICE_NAME;
-    return device->second->command(command.verb, command.arguments, answer);
+    return device->second->command(command, answer);
 }
 
 QString mciGetErrorString(int code) { return ErrorText(code); }
+
+void SetWaveAudioSource(const QString &source) { WaveAudioDevice::setSource(source); }
 
 } // namespace platform::mci

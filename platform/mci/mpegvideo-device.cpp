@@ -35,10 +35,10 @@ int MpegVideoDevice::open(const QString &element) {
     return m_player != nullptr ? MMSYSERR_NOERROR : MCIERR_CANNOT_LOAD_DRIVER;
 }
 
-int MpegVideoDevice::command(const QString &verb, const QStringList &arguments, QString *) {
-    if (verb != QLatin1String("play"))
+int MpegVideoDevice::command(const Command &command, QString *) {
+    if (command.verb != QLatin1String("play"))
         return MCIERR_UNRECOGNIZED_COMMAND;
-    if (!arguments.isEmpty())
+    if (!command.arguments.isEmpty())
         return MCIERR_UNRECOGNIZED_KEYWORD;
     // After the end libVLC starts a played item afresh; while it plays, play changes nothing.
     if (libvlc_media_player_is_playing(m_player) == 0)

@@ -24,7 +24,7 @@ public:
     // libVLC cannot start.
     int open(const QString &element) override;
     // "play" (from the start, once; returns at once). Other verbs: MCIERR_UNRECOGNIZED_COMMAND.
-    int command(const QString &verb, const QStringList &arguments, QString *answer) override;
+    int command(const Command &command, QString *answer) override;
 
 private:
     std::shared_ptr<libvlc_instance_t> m_engine;

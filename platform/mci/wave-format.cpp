@@ -1,0 +1,48 @@
+#include "platform/mci/wave-format.h"
+
+#include <QtEndian>
+#include <algorithm>
+
+namespace platform::mci {
+
+namespace {
+
+void Put32(QByteArray &header, int offset, std::uint32_t value) {
+    qToLittleEndian(value, header.data() + offset);
+}
+
+void Put16(QByteArray &header, int offset, int value) {
+    qToLittleEndian(static_cast<std::uint16_t>(value), header.data() + offset);
+}
+
+} // namespace
+
+QByteArray CanonicalWaveHeader(const WaveFormat &format, std::uint32_t dataBytes) {
+    QByteArray header(kWaveHeaderSize, '\0');
+    header.replace(0, 4, "RIFF");
+    Put32(header, 4, dataBytes + (kWaveHeaderSize - 8));
+    header.replace(8, 8, "WAVEfmt ");
+    Put32(header, 16, 16);
+    Put16(header, 20, 1); // PCM
+    Put16(header, 22, format.channels);
+    Put32(header, 24, static_cast<std::uint32_t>(format.samplesPerSec));
+    Put32(header, 28, static_cast<std::uint32_t>(format.bytesPerSec()));
+    Put16(header, 32, format.blockAlign());
+    Put16(header, 34, format.bitsPerSample);
+    header.replace(36, 4, "data");
+    Put32(header, 40, dataBytes);
+    return header;
+}
+
+std::int64_t MaxWaveDataBytes(const WaveFormat &format) {
+    // The RIFF size field counts the 36 header bytes after it as well.
+    std::int64_t limit = std::int64_t{0xFFFFFFFF} - (kWaveHeaderSize - 8);
+    bool isNumber = false;
+    const qint64 configured = qEnvironmentVariableIntValue("TUNELARK_WAVE_LIMIT_BYTES", &isNumber);
+    if (isNumber && configured > 0)
+        limit = std::min<std::int64_t>(limit, configured);
+    const int align = std::max(1, format.blockAlign());
+    return limit / align * align;
+}
+
+} // namespace platform::mci

@@ -1,6 +1,7 @@
-// Encoder.dll, the advanced recorder: starts the first sound recorder installed on this computer, or
-// tells the user that none was found.
+// Encoder.dll, the advanced recorder: started by the player with its token, starts the first sound
+// recorder installed on this computer, or tells the user that none was found.
 
+#include "common/advanced-recorder.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
 
@@ -18,6 +19,12 @@ const char *const kRecorders[] = {"audacity", "tenacity", "gnome-sound-recorder"
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     ui::InstallRecorderFromEnvironment();
+    if (app.arguments().value(1) != QLatin1String(common::kAdvancedRecorderToken)) {
+        ui::MessageBox(QStringLiteral("The advanced recorder is started from the player: press its Advanced "
+                                      "Recording button."),
+                       ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
+        return 2;
+    }
     for (const char *name : kRecorders) {
         const QString program = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (!program.isEmpty() && QProcess::startDetached(program, {}))

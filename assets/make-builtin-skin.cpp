@@ -1,5 +1,6 @@
 // Draws the built-in skin and writes its pictures as PNG files into the folder given on the command line.
 
+#include "message-art.h"
 #include "skin-art.h"
 
 #include <QDir>
@@ -38,7 +39,10 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "cannot create folder %s\n", qPrintable(args[1]));
         return 1;
     }
-    for (const skinart::SkinImage &picture : skinart::RenderSkin(BuiltinStyle())) {
+    std::vector<skinart::SkinImage> pictures = skinart::RenderSkin(BuiltinStyle());
+    // The recording hint window wears the built-in look whatever the skin.
+    pictures.push_back({QStringLiteral("Message"), skinart::PaintMessage(BuiltinStyle().palette)});
+    for (const skinart::SkinImage &picture : pictures) {
         const QString path = folder.filePath(picture.name + QStringLiteral(".png"));
         if (!WritePng(picture.image, path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

@@ -73,6 +73,7 @@ void FrmFM::CreateElements() {
     LblMessage = new QLabel(PicNews);
     PlaceTwips(LblMessage, 60, 15, 2505, 195);
     SetColours(LblMessage, kBackColour, kForeColour);
+    LblMessage->setText(kCreditCaption);
 
     PicUp = Picture(this, QStringLiteral("Up.jpg"), 7110, 2505);
     PicLists = Frame(this, Qt::black);

@@ -13,6 +13,7 @@
 #include "player/ModOthers.h"
 #include "player/ModSysTray.h"
 #include "player/picture-box.h"
+#include "player/recording/ModRecorder.h"
 #include "player/skins/builtin-skin.h"
 
 #include <QCoreApplication>
@@ -84,7 +85,8 @@ bool FrmFM::IsPlaying() const { return WM->playState() == kPlaying; }
 void FrmFM::PlayName() {
     // The three command strings are sent whatever each answers: a clip that cannot play is skipped.
     platform::mci::mciSendString(QStringLiteral("close CURRFILE"));
-    platform::mci::mciSendString(QStringLiteral("open ") + m_programFolder + QStringLiteral("/Process.dll") +
+    platform::mci::mciSendString(QStringLiteral("open ") +
+                                 ModRecorder::GetShortPath(m_programFolder + QStringLiteral("/Process.dll")) +
                                  QStringLiteral(" type MPEGVideo alias CURRFILE"));
     platform::mci::mciSendString(QStringLiteral("play CURRFILE"));
 }
@@ -118,7 +120,7 @@ void FrmFM::PicStop_Click() {
         QCoreApplication::processEvents();
         StationPlaying = false;
         PicMess->show();
-        // A running recording is finished here once recording joins the window.
+        FinishRecording();
         QCoreApplication::processEvents();
     });
 }

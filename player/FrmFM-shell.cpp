@@ -44,21 +44,26 @@ void FrmFM::CreateMenus() {
         });
 }
 
-void FrmFM::mousePressEvent(QMouseEvent *event) {
-    // Clicks on elements are theirs; only the background drags.
-    m_manualDrag = !windowHandle()->startSystemMove();
-    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
+// Clicks on elements are theirs; only the background drags.
+void FrmFM::mousePressEvent(QMouseEvent *event) { m_drag.press(*this, *event); }
 
-void FrmFM::mouseMoveEvent(QMouseEvent *event) {
-    if (m_manualDrag && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_dragOffset);
-}
+void FrmFM::mouseMoveEvent(QMouseEvent *event) { m_drag.move(*this, *event); }
 
 void FrmFM::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
         GoToTray();
+}
+
+void FrmFM::closeEvent(QCloseEvent *event) {
+    // Closed from outside (the window manager) while recording: the recording is saved, then the
+    // player ends as its own Close does.
+    if (Tag == QLatin1String("RecordStarted")) {
+        event->ignore();
+        Unload();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void FrmFM::GoToTray() {
@@ -95,6 +100,7 @@ void FrmFM::PicClose_Click() {
 }
 
 void FrmFM::Unload() {
+    FinishRecording();
     // Unloading the window first closes the media player, which ends playback.
     WM->close();
     close();

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <array>
 
+#include "player/window-drag.h"
+
 class PictureBox;
 class QCheckBox;
 class QLabel;
@@ -27,6 +29,9 @@ class MediaPlayerControl;
 class FrmFM : public QWidget {
     Q_OBJECT
 public:
+    // The help line at rest.
+    static inline const QString kCreditCaption = QStringLiteral("DEVELOPED BY :- THE TUNELARK DEVELOPERS");
+
     // `programFolder` is the folder of the executable, without a trailing separator.
     explicit FrmFM(const QString &programFolder, QWidget *parent = nullptr);
 
@@ -133,6 +138,19 @@ public:
     // True while the media player control plays.
     bool IsPlaying() const;
 
+    // Recording: Record starts it and returns only when it has been stopped and converted; Stop
+    // Recording (or Stop, or closing the player) stops it, saves it and converts it into
+    // "Recorded_ddmmyyhhmmss.mp3" beside the program, or in the music folder when the program folder
+    // is not writable. A recording that cannot be converted is kept as a WAVE file.
+    void PicRecord_Click();
+    void PicRecordStop_Click();
+    // Starts the advanced recorder Encoder.dll.
+    void PicAdvanceRec_Click();
+    // Stops, saves and converts a running recording; nothing when none runs.
+    void FinishRecording();
+    // "Saving MP3 File.........." + percent + "%" in the help line, painted at once.
+    void ShowSaveProgress(int percent);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     // The frameless window is dragged by its background.
@@ -140,12 +158,16 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     // However it is minimised, the window goes to the tray.
     void changeEvent(QEvent *event) override;
+    // Closing the window closes the player, finishing a running recording first.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void CreateElements();
     void CreateAboutPanel();
     void CreateMenus();
     void CreateMediaControl();
+    void CreateRecording();
+    void KeepRecording(const QString &wave, const QString &kept);
     // Moves the stream into the enlarged view until it closes.
     void OpenBigView(const QString &mode);
     // Hides the window and shows the tray icon.
@@ -158,7 +180,5 @@ private:
     void SetListIndex(int index);
 
     QString m_programFolder;
-    // Where a drag grabbed the window, when the window system cannot move it itself.
-    QPoint m_dragOffset;
-    bool m_manualDrag = false;
+    WindowDrag m_drag;
 };

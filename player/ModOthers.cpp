@@ -4,6 +4,7 @@
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
 #include "player/FrmFM.h"
+#include "player/FrmMessage.h"
 
 #include <QCoreApplication>
 
@@ -40,7 +41,11 @@ FrmFM *StartPlayer() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
     window->show();
-    // The recording hint window follows here unless "Message"/"Show" is "1", once recording exists.
+    if (FrmMessage::ShowAtStartUp()) {
+        auto *hint = new FrmMessage(window);
+        hint->setAttribute(Qt::WA_DeleteOnClose);
+        hint->show();
+    }
     return window;
 }
 

@@ -13,7 +13,8 @@ extern QString CurrentStationName;
 // The folder of the running executable, without a trailing separator.
 QString ProgramFolder();
 
-// Loads and shows the main window (then the recording hint, once it exists). Returns the window.
+// Loads and shows the main window, then the recording hint unless the listener switched it off.
+// Returns the main window.
 FrmFM *StartPlayer();
 
 } // namespace ModOthers

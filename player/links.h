@@ -5,6 +5,7 @@ namespace player::links {
 
 inline constexpr char kHomePage[] = "https://tunelark.example.org/";
 inline constexpr char kFaqPage[] = "https://tunelark.example.org/faq";
+inline constexpr char kSupportAddress[] = "support@tunelark.example.org";
 inline constexpr char kSupportMail[] = "mailto:support@tunelark.example.org?subject=Tunelark";
 inline constexpr char kMoreSkinsPage[] = "https://tunelark.example.org/skins";
 

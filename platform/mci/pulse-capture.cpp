@@ -4,9 +4,14 @@
 #include <pulse/error.h>
 #include <pulse/stream.h>
 #include <pulse/thread-mainloop.h>
+#include <pulse/timeval.h>
+
+#include <QDeadlineTimer>
+#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <unistd.h>
 
 namespace platform::mci {
@@ -51,6 +56,7 @@ QString PulseCapture::start(const QString &source, const WaveFormat &format, int
     m_fd = fd;
     m_bytes = bytesSoFar;
     m_limit = limitBytes;
+    m_bytesPerSec = format.bytesPerSec();
     m_failure = Failure::None;
     // Unsigned 8-bit samples are silent at their middle value.
     m_silence.fill(format.bitsPerSample == 8 ? char(0x80) : char(0));
@@ -101,6 +107,35 @@ QString PulseCapture::start(const QString &source, const WaveFormat &format, int
     return error;
 }
 
+// The sound server holds what the source recorded last (its latency, up to seconds for an idle
+// sink's monitor); stopping at once would cut that from the end of the recording.
+void PulseCapture::collectWhatIsOnItsWay() {
+    pa_threaded_mainloop_lock(m_loop);
+    pa_operation *update = pa_stream_update_timing_info(
+        m_stream,
+        [](pa_stream *, int, void *loop) {
+            pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0);
+        },
+        m_loop);
+    while (update != nullptr && pa_operation_get_state(update) == PA_OPERATION_RUNNING)
+        pa_threaded_mainloop_wait(m_loop);
+    if (update != nullptr)
+        pa_operation_unref(update);
+    pa_usec_t latency = 0;
+    int negative = 0;
+    const bool known = pa_stream_get_latency(m_stream, &latency, &negative) == 0 && negative == 0;
+    pa_threaded_mainloop_unlock(m_loop);
+    if (!known)
+        return;
+    constexpr pa_usec_t kLongestWait = 3 * PA_USEC_PER_SEC;
+    const std::int64_t target = m_bytes + std::int64_t(std::min(latency, kLongestWait)) * m_bytesPerSec /
+                                              std::int64_t(PA_USEC_PER_SEC);
+    QDeadlineTimer deadline(std::chrono::microseconds(std::min(latency, kLongestWait)) +
+                            std::chrono::milliseconds(250));
+    while (m_running && m_bytes < target && !deadline.hasExpired())
+        QThread::msleep(10);
+}
+
 // Runs with the loop locked; the state callbacks signal each change.
 bool PulseCapture::waitUntilReady(bool forStream) {
     for (;;) {
@@ -122,6 +157,8 @@ bool PulseCapture::waitUntilReady(bool forStream) {
 }
 
 void PulseCapture::stop() {
+    if (m_loop != nullptr && m_running)
+        collectWhatIsOnItsWay();
     m_running = false;
     if (m_loop == nullptr)
         return;

@@ -34,7 +34,8 @@ public:
     // why it could not start (then `serverUnreachable` tells whether the server was never reached).
     QString start(const QString &source, const WaveFormat &format, int fd, std::int64_t bytesSoFar,
                   std::int64_t limitBytes, bool *serverUnreachable);
-    // Ends recording; returns after the last write to the file.
+    // Ends recording once what the source recorded until now has arrived (waiting at most about
+    // three seconds); returns after the last write to the file.
     void stop();
 
     // PCM bytes in the file.
@@ -52,12 +53,14 @@ private:
     // Appends `length` bytes (silence when `data` is null), cut at the limit.
     void append(const void *data, std::size_t length);
     bool waitUntilReady(bool forStream);
+    void collectWhatIsOnItsWay();
 
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     pa_stream *m_stream = nullptr;
     int m_fd = -1;
     std::int64_t m_limit = 0;
+    std::int64_t m_bytesPerSec = 0;
     std::array<char, 4096> m_silence{};
     std::atomic<std::int64_t> m_bytes{0};
     std::atomic<bool> m_running{false};

@@ -14,6 +14,13 @@
 
 struct pa_simple;
 
+// Skips the calling test function when the test sound server is not running.
+#define TUNELARK_REQUIRE_SOUND_SERVER()                                                                      \
+    do {                                                                                                     \
+        if (!SinkRecorder::available())                                                                      \
+            QSKIP("needs the test PulseAudio daemon (start_pulseaudio in scripts/services/pulseaudio.sh)");  \
+    } while (false)
+
 class SinkRecorder {
 public:
     // Starts recording at once; error() says why it could not.

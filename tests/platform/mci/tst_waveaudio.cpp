@@ -5,11 +5,11 @@
 #include "platform/mci/mci-errors.h"
 #include "platform/mci/mci.h"
 #include "tests/platform/sink-recorder.h"
+#include "tests/platform/tone-player.h"
 #include "tests/player/recording/wave-fixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -81,29 +81,13 @@ class WaveAudioTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir m_root;
-    QProcess m_tone;
 
     QString folder() const { return m_root.filePath("recordings folder"); }
     QStringList captureFiles() const {
         return QDir(m_root.filePath("cache/Tunelark")).entryList(QDir::Files);
     }
-    void needSoundServer() {
-        if (!SinkRecorder::available())
-            QSKIP("needs the test PulseAudio daemon (start_pulseaudio in scripts/services/pulseaudio.sh)");
-    }
-    // Plays a 1 kHz tone into the null sink until stopTone().
-    void startTone() {
-        const QString tone = m_root.filePath("tone.wav");
-        QVERIFY(wavefixture::WriteFile(tone, wavefixture::SineWave(44100, 44100 * 30, 1000)));
-        m_tone.start("paplay", {tone});
-        QVERIFY2(m_tone.waitForStarted(), "paplay (pulseaudio-utils) is needed");
-        SinkRecorder sink;
-        QVERIFY(sink.waitForSound(5000));
-    }
-    void stopTone() {
-        m_tone.kill();
-        m_tone.waitForFinished();
-    }
+    // Plays a 1 kHz tone into the null sink while it lives.
+    std::unique_ptr<TonePlayer> m_tone;
     void recordFor(int milliseconds) {
         QCOMPARE(mciSendString("record recsound"), 0);
         QCOMPARE(Status("mode"), QStringLiteral("recording"));
@@ -116,7 +100,7 @@ private slots:
         qputenv("XDG_CACHE_HOME", m_root.filePath("cache").toLocal8Bit());
     }
     void cleanup() {
-        stopTone();
+        m_tone.reset();
         QCOMPARE(mciSendString("close all"), 0);
         qunsetenv("TUNELARK_WAVE_LIMIT_BYTES");
         // No capture file outlives its device.
@@ -214,8 +198,9 @@ private slots:
     }
     void recordsWhatPlays() {
         QFETCH(int, rate);
-        needSoundServer();
-        startTone();
+        TUNELARK_REQUIRE_SOUND_SERVER();
+        m_tone = std::make_unique<TonePlayer>();
+        QVERIFY2(m_tone->error().isEmpty(), qPrintable(m_tone->error()));
         OpenAndSet(rate);
         recordFor(1000);
         QCOMPARE(mciSendString("set recsound time format bytes"), 0);
@@ -250,7 +235,7 @@ private slots:
     }
 
     void stopsByItselfAtTheWaveLimit() {
-        needSoundServer();
+        TUNELARK_REQUIRE_SOUND_SERVER();
         qputenv("TUNELARK_WAVE_LIMIT_BYTES", "88201"); // cut to whole frames: 22050 of 4 bytes
         OpenAndSet(44100);
         QCOMPARE(mciSendString("set recsound time format bytes"), 0);
@@ -265,7 +250,7 @@ private slots:
     }
 
     void fullDiskKeepsWhatWasRecorded() {
-        needSoundServer();
+        TUNELARK_REQUIRE_SOUND_SERVER();
         OpenAndSet(44100);
         QCOMPARE(mciSendString("set recsound time format bytes"), 0);
         // The capture file may grow to 64 KiB of PCM; past that every write fails as on a full disk.
@@ -290,7 +275,7 @@ private slots:
     }
 
     void savesAgainAfterAFailedSave() {
-        needSoundServer();
+        TUNELARK_REQUIRE_SOUND_SERVER();
         OpenAndSet(44100);
         recordFor(300);
         QCOMPARE(mciSendString("save recsound " + folder() + "/early.wav"),

@@ -1,0 +1,139 @@
+// Recording: Record and Stop Recording (stop, save, convert to a dated MP3 file, offer to play it),
+// the advanced recorder, and finishing a running recording before the window goes.
+
+#include "common/advanced-recorder.h"
+#include "platform/shell/shell.h"
+#include "platform/ui/error-box.h"
+#include "platform/ui/message-box.h"
+#include "player/FrmFM.h"
+#include "player/picture-box.h"
+#include "player/record-settings.h"
+#include "player/recording/ModRecorder.h"
+#include "player/recording/WAVToMP3.h"
+#include "player/recording/encoder-library.h"
+#include "player/recording/recording-folder.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+const QString kRecordStarted = QStringLiteral("RecordStarted");
+
+} // namespace
+
+void FrmFM::CreateRecording() {
+    connect(PicRecord, &PictureBox::Click, this, [this] { PicRecord_Click(); });
+    connect(PicRecordStop, &PictureBox::Click, this, [this] { PicRecordStop_Click(); });
+    connect(PicAdvanceRec, &PictureBox::Click, this, [this] { PicAdvanceRec_Click(); });
+}
+
+void FrmFM::ShowSaveProgress(int percent) {
+    LblMessage->setText(recording::SaveProgressText(percent));
+    LblMessage->repaint();
+}
+
+void FrmFM::PicRecord_Click() {
+    ui::RunShowingErrors([this] {
+        if (!StationPlaying) {
+            ui::MessageBox(
+                QStringLiteral("Please click on the Play button first to start playing the Radio\r\n"
+                               "and then click the Record button."),
+                ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
+            return;
+        }
+        // The ticker is hidden here once it joins the window.
+        PicRecordStop->show();
+        PicRecord->hide();
+        ModRecorder::RecordFileName = QStringLiteral("Recorded_") +
+                                      QDateTime::currentDateTime().toString(QStringLiteral("ddMMyyHHmmss"));
+        for (int index = 0; index < int(OptSampleRate.size()); ++index) {
+            if (OptSampleRate[index]->isChecked()) {
+                player::RecordSettingID = static_cast<std::int16_t>(index);
+                player::RecordSettingValue = OptSampleRate[index]->text();
+            }
+        }
+        Tag = kRecordStarted;
+        ModRecorder::RecordingFolder = recording::RecordingFolderFor(m_programFolder);
+        ModRecorder::StatusLabel = LblMessage;
+        ModRecorder::StoppedByItself = [this](const QString &reason) {
+            if (!reason.isEmpty())
+                ui::MessageBox(reason, ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
+            PicRecordStop_Click();
+        };
+        ModRecorder::StartRecording(QStringLiteral("2"), QStringLiteral("16"), player::RecordSettingValue);
+    });
+}
+
+void FrmFM::PicRecordStop_Click() {
+    try {
+        // Hover help is released here once rollover buttons join the window.
+        ModRecorder::IsRecording = false;
+        LblMessage->setText(QStringLiteral("Saving MP3 File Please wait...."));
+        LblMessage->repaint();
+        PicRecord->show();
+        PicRecordStop->hide();
+        ShowSaveProgress(10);
+        ModRecorder::StopRecording();
+        ShowSaveProgress(20);
+
+        const QString wave = ModRecorder::TemporaryWavePath();
+        const QString base = ModRecorder::RecordingFolder + u'/' + ModRecorder::RecordFileName;
+        const QString mp3 = base + QStringLiteral(".mp3");
+        if (QFile::exists(mp3))
+            QFile::remove(mp3);
+        const QString result = [&] {
+            WAVToMP3 converter(recording::EncoderLibraryPath(m_programFolder),
+                               {[this](int percent) { ShowSaveProgress(percent); },
+                                [](const QString &text) {
+                                    ui::MessageBox(text, ui::Icon::Critical, ui::Buttons::OkOnly,
+                                                   ui::kErrorTitle);
+                                }});
+            return converter.CreateWAVtoMP3(wave, mp3, true);
+        }();
+        if (result.isEmpty()) {
+            LblMessage->setText(kCreditCaption);
+            LblMessage->repaint();
+            // The ticker comes back here once it joins the window.
+            if (ui::MessageBox(
+                    QStringLiteral("MP3 File created successfully.\r\nDo you want to listen to the "
+                                   "below file?\r\n") +
+                        mp3,
+                    ui::Icon::Information, ui::Buttons::YesNo, ui::kErrorTitle) == ui::Answer::Yes)
+                platform::shell::OpenWithShell(mp3);
+        } else {
+            KeepRecording(wave, base + QStringLiteral(".wav"));
+        }
+        Tag.clear();
+    } catch (const std::exception &error) {
+        Tag.clear();
+        ui::ShowError(error);
+    }
+}
+
+// A recording that could not become an MP3 file is never thrown away: it stays as a WAVE file.
+void FrmFM::KeepRecording(const QString &wave, const QString &kept) {
+    if (!QFile::exists(wave))
+        return; // the save failed, and said so
+    const QString path = QFile::rename(wave, kept) ? kept : wave;
+    ui::MessageBox(
+        QStringLiteral("The recording could not be converted to MP3.\r\nIt is kept as a WAVE file:\r\n") +
+            path,
+        ui::Icon::Exclamation, ui::Buttons::OkOnly, ui::kErrorTitle);
+}
+
+void FrmFM::FinishRecording() {
+    if (Tag == kRecordStarted)
+        PicRecordStop_Click();
+}
+
+void FrmFM::PicAdvanceRec_Click() {
+    ui::RunShowingErrors([this] {
+        // Hover help is released here once rollover buttons join the window.
+        if (!platform::shell::StartProgram(m_programFolder + QStringLiteral("/Encoder.dll"),
+                                           {QString::fromLatin1(common::kAdvancedRecorderToken)}))
+            throw common::RuntimeError::fromNumber(common::ErrFileNotFound, QStringLiteral("FrmFM"));
+    });
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Where a recording's files go: the program folder when files can be created there, otherwise the
+// user's music folder ($XDG_MUSIC_DIR, else the desktop's music folder) + "/Tunelark", created when
+// missing.
+
+#include <QString>
+
+namespace recording {
+
+QString RecordingFolderFor(const QString &programFolder);
+
+} // namespace recording

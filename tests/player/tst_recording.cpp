@@ -1,0 +1,265 @@
+// The recording workflow in the main window, with the player playing the local radio server into the
+// test PulseAudio daemon's null sink: Record, Stop Recording, Stop, closing the player, a broken
+// encoder library, a read-only program folder; the recording hint window and the advanced recorder.
+
+#include "common/settings-store.h"
+#include "common/station-file.h"
+#include "platform/media/media-player-control.h"
+#include "player/FrmFM.h"
+#include "player/FrmMessage.h"
+#include "player/picture-box.h"
+#include "player/record-settings.h"
+#include "player/recording/ModRecorder.h"
+#include "tests/platform/sink-recorder.h"
+#include "tests/player/recording/media-probe.h"
+#include "tests/support/test-environment.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+const QString kSuccess =
+    QStringLiteral("MP3 File created successfully.\r\nDo you want to listen to the below file?\r\n");
+const QString kKept =
+    QStringLiteral("The recording could not be converted to MP3.\r\nIt is kept as a WAVE file:\r\n");
+
+bool Run(const QString &program, const QStringList &arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+} // namespace
+
+class RecordingTest : public QObject {
+    Q_OBJECT
+private:
+    QString radio;
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<FrmFM> window;
+    QString readOnlyMount;
+
+    void load() {
+        env = std::make_unique<TestEnvironment>();
+        qputenv("XDG_CACHE_HOME", (env->configHome() + "/cache").toLocal8Bit());
+        env->removeFile("Tunelark.dll");
+        QVERIFY(QFile::copy(TUNELARK_ENCODER_LIBRARY, env->path("Tunelark.dll")));
+        common::WriteStationFile(env->path("Player.dll"), {{"Tone Radio", radio}});
+        window = std::make_unique<FrmFM>(env->programFolder());
+        window->Form_Load();
+        env->answer = ui::Answer::No;
+    }
+    void play() {
+        window->PicPlay_Click();
+        QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
+        SinkRecorder sink;
+        QVERIFY(sink.waitForSound(10000));
+    }
+    // Presses Record; `stop` runs after `milliseconds` inside the recording's wait loop.
+    void recordFor(int milliseconds, const std::function<void()> &stop) {
+        bool stopped = false;
+        QTimer::singleShot(milliseconds, this, [&] {
+            QCOMPARE(window->Tag, QStringLiteral("RecordStarted"));
+            QVERIFY(window->PicRecordStop->isVisibleTo(window.get()));
+            QVERIFY(!window->PicRecord->isVisibleTo(window.get()));
+            QVERIFY(window->LblMessage->text().startsWith("Recording..... [File Size : "));
+            stop();
+            stopped = true;
+        });
+        window->PicRecord_Click();
+        QVERIFY(stopped);
+    }
+    QStringList recordings(const QString &folder) const {
+        return QDir(folder).entryList({"Recorded_*"}, QDir::Files);
+    }
+    // The one MP3 made in `folder`, checked by ffprobe; its path.
+    QString checkMp3(const QString &folder) {
+        const QStringList files = recordings(folder);
+        if (files.size() != 1 || !files[0].endsWith(".mp3"))
+            return qWarning() << "recordings:" << files, QString();
+        const QString mp3 = folder + '/' + files[0];
+        const auto facts = mediaprobe::Probe(mp3);
+        if (!facts || facts->bitRate != 160000 || facts->sampleRate != player::RecordSettingValue.toInt() ||
+            facts->duration < 1)
+            return qWarning() << "not the MP3 expected:" << mp3, QString();
+        return mp3;
+    }
+
+private slots:
+    void initTestCase() {
+        radio = qEnvironmentVariable("TUNELARK_TEST_ICECAST_URL");
+        if (radio.isEmpty() || !SinkRecorder::available())
+            QSKIP("needs the radio server and the sound server that scripts/run-tests.sh starts");
+    }
+    void cleanup() {
+        window.reset();
+        if (!readOnlyMount.isEmpty())
+            Run("umount", {readOnlyMount});
+        readOnlyMount.clear();
+        env.reset();
+        qunsetenv("TUNELARK_WAVE_LIMIT_BYTES");
+    }
+
+    void recordNeedsAPlayingStation() {
+        load();
+        window->PicRecord_Click();
+        QCOMPARE(env->boxes.size(), 1);
+        QCOMPARE(env->boxes[0].text,
+                 QStringLiteral("Please click on the Play button first to start playing the "
+                                "Radio\r\nand then click the Record button."));
+        QCOMPARE(env->boxes[0].icon, ui::Icon::Information);
+        QVERIFY(window->PicRecord->isVisibleTo(window.get()));
+        QVERIFY(window->Tag.isEmpty());
+        QCOMPARE(recordings(env->programFolder()), QStringList());
+    }
+
+    void stopRecordingMakesADatedMp3() {
+        load();
+        play();
+        window->OptSampleRate[6]->setChecked(true); // 44100
+        const QString today = QDateTime::currentDateTime().toString("ddMMyy");
+        recordFor(2500, [&] { window->PicRecordStop_Click(); });
+        QCOMPARE(player::RecordSettingValue, QStringLiteral("44100"));
+        QVERIFY(QRegularExpression("^Recorded_" + today + R"(\d{6}$)")
+                    .match(ModRecorder::RecordFileName)
+                    .hasMatch());
+        const QString mp3 = checkMp3(env->programFolder());
+        QCOMPARE(mp3, env->path(ModRecorder::RecordFileName + ".mp3"));
+        QCOMPARE(env->boxes.size(), 1);
+        QCOMPARE(env->boxes[0].text, kSuccess + mp3);
+        QCOMPARE(env->boxes[0].buttons, ui::Buttons::YesNo);
+        QCOMPARE(window->LblMessage->text(), FrmFM::kCreditCaption);
+        QVERIFY(window->Tag.isEmpty());
+        QVERIFY(window->PicRecord->isVisibleTo(window.get()));
+        QVERIFY(window->StationPlaying); // playback goes on
+    }
+
+    void stopEndsPlaybackAndConverts() {
+        load();
+        play();
+        recordFor(1500, [&] { window->PicStop_Click(); });
+        QVERIFY(!window->StationPlaying);
+        QVERIFY(!checkMp3(env->programFolder()).isEmpty());
+        QVERIFY(window->Tag.isEmpty());
+    }
+
+    void closingThePlayerSavesTheRecordingFirst() {
+        load();
+        play();
+        recordFor(1500, [&] { window->PicClose_Click(); });
+        QCOMPARE(env->endedWith, std::optional<int>(0));
+        QVERIFY(!checkMp3(env->programFolder()).isEmpty());
+    }
+
+    void brokenEncoderLibraryKeepsTheWave() {
+        load();
+        env->writeFile("Tunelark.dll", "not a library\n");
+        play();
+        recordFor(1500, [&] { window->PicRecordStop_Click(); });
+        const QString kept = env->path(ModRecorder::RecordFileName + ".wav");
+        QCOMPARE(recordings(env->programFolder()), QStringList{QFileInfo(kept).fileName()});
+        QCOMPARE(env->boxes.last().text, kKept + kept);
+        QCOMPARE(env->boxes.last().icon, ui::Icon::Exclamation);
+        QVERIFY(std::any_of(env->boxes.begin(), env->boxes.end(), [](const ui::BoxRequest &box) {
+            return box.text == QStringLiteral("Lame engine not initialised");
+        }));
+        QFile wave(kept);
+        QVERIFY(wave.open(QIODevice::ReadOnly));
+        const QByteArray header = wave.read(44);
+        QCOMPARE(header.left(4), QByteArray("RIFF"));
+        QCOMPARE(qint64(qFromLittleEndian<quint32>(header.constData() + 40)), wave.size() - 44);
+        QVERIFY(window->Tag.isEmpty());
+    }
+
+    void stopsByItselfAtTheWaveLimit() {
+        load();
+        play();
+        qputenv("TUNELARK_WAVE_LIMIT_BYTES", "192000"); // one second at 48000 Hz
+        window->OptSampleRate[7]->setChecked(true);
+        window->PicRecord_Click(); // returns once the recording stopped by itself and was converted
+        QVERIFY(env->boxes.size() >= 2);
+        QVERIFY(env->boxes[0].text.contains("4 GB"));
+        QVERIFY(env->boxes.last().text.startsWith(kSuccess));
+        QVERIFY(!checkMp3(env->programFolder()).isEmpty());
+    }
+
+    void readOnlyProgramFolderRecordsIntoMusic() {
+        load();
+        const QString folder = env->programFolder();
+        if (!Run("mount", {"--bind", folder, folder}))
+            QSKIP("needs mount (root) to make a read-only program folder");
+        readOnlyMount = folder;
+        QVERIFY(Run("mount", {"-o", "remount,ro,bind", folder, folder}));
+        const QString music = env->configHome() + "/music";
+        qputenv("XDG_MUSIC_DIR", music.toLocal8Bit());
+        play();
+        recordFor(1500, [&] { window->PicRecordStop_Click(); });
+        qunsetenv("XDG_MUSIC_DIR");
+        const QString mp3 = checkMp3(music + "/Tunelark");
+        QVERIFY(!mp3.isEmpty());
+        QCOMPARE(env->boxes.last().text, kSuccess + mp3);
+    }
+
+    void hintWindowRemembersDoNotShow_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("ticked, close button") << true << false;
+        QTest::newRow("not ticked, Esc") << false << true;
+    }
+    void hintWindowRemembersDoNotShow() {
+        QFETCH(bool, ticked);
+        QFETCH(bool, byEscape);
+        env = std::make_unique<TestEnvironment>();
+        QVERIFY(FrmMessage::ShowAtStartUp());
+        FrmMessage hint;
+        hint.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&hint));
+        QVERIFY(hint.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(hint.ImgOpen->toolTip(), QStringLiteral("Click to open the Recording Control Window"));
+        QCOMPARE(hint.ImgEmail->toolTip(), QStringLiteral("Click to send an email to me."));
+        QCOMPARE(hint.PicClose->toolTip(), QStringLiteral("Close"));
+        hint.ChkShow->setChecked(ticked);
+        if (byEscape)
+            QTest::keyClick(&hint, Qt::Key_Escape);
+        else
+            hint.PicClose_Click();
+        QVERIFY(!hint.isVisible());
+        QCOMPARE(common::GetSetting(common::kApplication, "Message", "Show"), ticked ? "1" : "0");
+        QCOMPARE(FrmMessage::ShowAtStartUp(), !ticked);
+    }
+
+    void recordingControlNeedsPavucontrol() {
+        env = std::make_unique<TestEnvironment>();
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", env->configHome().toLocal8Bit()); // no pavucontrol there
+        FrmMessage hint;
+        hint.ImgOpen_Click();
+        qputenv("PATH", path);
+        QCOMPARE(env->boxes.size(), 1);
+        QVERIFY(env->boxes[0].text.contains("pavucontrol"));
+    }
+
+    void advancedRecorderGetsItsToken() {
+        env = std::make_unique<TestEnvironment>();
+        const QString said = env->configHome() + "/arguments";
+        env->writeFile("Encoder.dll", ("#!/bin/sh\nprintf '%s|' \"$@\" > '" + said + "'\n").toUtf8());
+        QFile::setPermissions(env->path("Encoder.dll"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        FrmFM main(env->programFolder());
+        main.PicAdvanceRec_Click();
+        const auto arguments = [&] {
+            QFile file(said);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_COMPARE(arguments(), QByteArray("Tunelark Rec A|"));
+        QCOMPARE(env->boxes.size(), 0);
+    }
+};
+
+QTEST_MAIN(RecordingTest)
+#include "tst_recording.moc"

@@ -1,6 +1,7 @@
 #include "message-art.h"
 
 #include "message-layout.h"
+#include "panel-art.h"
 #include "skin-painting.h"
 
 #include <QFont>
@@ -23,18 +24,12 @@ const char *const kInstructions =
 } // namespace
 
 QImage PaintMessage(const SkinPalette &pal) {
-    QImage image(message::kSize, QImage::Format_RGB32);
+    QImage image = PaintPlate(message::kSize, 26, pal);
     const QRectF r(image.rect());
+    const QRectF title(4, 4, r.width() - 8, 26);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(r, Darker(pal.trim, 0.6));
-    p.fillRect(r.adjusted(1, 1, -1, -1), MetalGradient(r, pal.trim));
-    p.fillRect(r.adjusted(3, 3, -3, -3), Darker(pal.body, 0.25));
-    const QRectF title(4, 4, r.width() - 8, 26);
-    p.fillRect(title, VerticalGradient(title, Mix(pal.body, pal.trim, 0.24), Mix(pal.body, pal.trim, 0.06)));
-    PaintWaveMark(p, {title.left() + 15, title.center().y() - 1}, 18, pal.trim);
-    p.fillRect(QRectF(4, title.bottom(), r.width() - 8, 1), WithAlpha(pal.trim, 150));
 
     QFont heading(QStringLiteral("DejaVu Sans"));
     heading.setPixelSize(14);

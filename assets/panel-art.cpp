@@ -77,15 +77,15 @@ QImage PaintWelcome(const SkinPalette &pal) {
     return image;
 }
 
-QImage PaintPanel(const SkinPalette &pal) {
-    QImage image(layout::kPanel.size(), QImage::Format_RGB32);
+QImage PaintPlate(const QSize &size, qreal titleHeight, const SkinPalette &pal) {
+    QImage image(size, QImage::Format_RGB32);
     const QRectF r(image.rect());
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(r, Darker(pal.trim, 0.6));
     p.fillRect(r.adjusted(1, 1, -1, -1), MetalGradient(r, pal.trim));
     p.fillRect(r.adjusted(3, 3, -3, -3), Darker(pal.trim, 0.6));
-    const QRectF title(4, 4, r.width() - 8, 24);
+    const QRectF title(4, 4, r.width() - 8, titleHeight);
     p.fillRect(title, VerticalGradient(title, Mix(pal.body, pal.trim, 0.24), Mix(pal.body, pal.trim, 0.06)));
     PaintWaveMark(p, {title.left() + 14, title.center().y() - 1}, 18, pal.trim);
     p.fillRect(QRectF(4, title.bottom(), r.width() - 8, 1), WithAlpha(pal.trim, 150));
@@ -94,6 +94,8 @@ QImage PaintPanel(const SkinPalette &pal) {
                Darker(pal.body, 0.25));
     return image;
 }
+
+QImage PaintPanel(const SkinPalette &pal) { return PaintPlate(layout::kPanel.size(), 24, pal); }
 
 namespace {
 

@@ -10,6 +10,9 @@ namespace skinart {
 
 QImage PaintWelcome(const SkinPalette &palette);
 QImage PaintPanel(const SkinPalette &palette);
+// A plate of `size` with a metal rim and a title bar `titleHeight` high carrying the radio mark: the
+// face of the panels and of the recording hint window.
+QImage PaintPlate(const QSize &size, qreal titleHeight, const SkinPalette &palette);
 QImage PaintIcon(const SkinPalette &palette); // with a transparent surround
 // One of the five frames (0–4) the icon flickers through while a station plays.
 QImage PaintFlashFrame(const SkinPalette &palette, int frame);

@@ -5,6 +5,7 @@
 
 #include "platform/mci/mci-errors.h"
 #include "platform/mci/mci.h"
+#include "tests/platform/mci/command-sequence.h"
 #include "tests/platform/sink-recorder.h"
 
 #include <QDir>
@@ -70,11 +71,7 @@ private slots:
     void errors() {
         QFETCH(QStringList, commands);
         QFETCH(int, error);
-        const QString last = commands.takeLast();
-        for (const QString &command : commands)
-            QCOMPARE(mciSendString(command), 0);
-        QCOMPARE(mciSendString(last), error);
-        QVERIFY(!mciGetErrorString(error).isEmpty());
+        CheckLastCommandFails(commands, error);
     }
 
     void errorTexts() {

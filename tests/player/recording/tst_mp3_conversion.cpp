@@ -35,11 +35,6 @@ int TagQuality(const QByteArray &mp3) {
     return qFromBigEndian<qint32>(mp3.constData() + info + 16 + 100);
 }
 
-QByteArray ReadAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class Mp3ConversionTest : public QObject {
@@ -194,7 +189,7 @@ void Mp3ConversionTest::presetChoosesQuality() {
     encoder.setMP3File(m_mp3);
     encoder.setEncodingPreset(preset);
     QCOMPARE(encoder.Encode(), QString());
-    QCOMPARE(TagQuality(ReadAll(m_mp3)), tagQuality);
+    QCOMPARE(TagQuality(wavefixture::ReadFile(m_mp3)), tagQuality);
 }
 
 void Mp3ConversionTest::libraryFailuresKeepWave_data() {
@@ -205,10 +200,10 @@ void Mp3ConversionTest::libraryFailuresKeepWave_data() {
     QTest::newRow("a text file") << QByteArray("not a library\n") << 44100
                                  << QStringLiteral("Error in loading DLL: %1");
     QTest::newRow("without beEncodeChunk")
-        << ReadAll(QStringLiteral(TUNELARK_INCOMPLETE_ENCODER)) << 44100
+        << wavefixture::ReadFile(QStringLiteral(TUNELARK_INCOMPLETE_ENCODER)) << 44100
         << QStringLiteral("Can't find DLL entry point beEncodeChunk in %1");
-    QTest::newRow("refusing the rate") << ReadAll(QStringLiteral(TUNELARK_ENCODER_LIBRARY)) << 96000
-                                       << QStringLiteral("Invalid Format Parameters");
+    QTest::newRow("refusing the rate") << wavefixture::ReadFile(QStringLiteral(TUNELARK_ENCODER_LIBRARY))
+                                       << 96000 << QStringLiteral("Invalid Format Parameters");
 }
 
 // Even when told to remove it, a conversion that could not start keeps the recording.
@@ -273,7 +268,7 @@ void Mp3ConversionTest::replacesExistingMp3() {
     QVERIFY(wavefixture::WriteFile(m_mp3, QByteArray(100000, 'x')));
     WAVToMP3 converter(libraryPath(), {});
     QCOMPARE(converter.CreateWAVtoMP3(m_wave, m_mp3, false), QString());
-    const QByteArray mp3 = ReadAll(m_mp3);
+    const QByteArray mp3 = wavefixture::ReadFile(m_mp3);
     QVERIFY(mp3.size() < 10000);
     QCOMPARE(uchar(mp3[0]), uchar(0xFF));
     QVERIFY(QFile::exists(m_wave));

@@ -16,15 +16,6 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace {
-
-QByteArray ReadAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 class RecorderTest : public QObject {
     Q_OBJECT
 private:
@@ -98,10 +89,10 @@ private slots:
         const QByteArray text(64, 'x');
         env->writeFile("Recorded_071226184931.tmp", text);
         ModRecorder::FixWaveHeader();
-        QCOMPARE(ReadAll(wave), text);
+        QCOMPARE(wavefixture::ReadFile(wave), text);
         env->writeFile("Recorded_071226184931.tmp", wavefixture::SineWave(48000, 100));
         ModRecorder::FixWaveHeader();
-        QCOMPARE(ReadAll(wave).mid(28, 4), QByteArray::fromHex("10b10200"));
+        QCOMPARE(wavefixture::ReadFile(wave).mid(28, 4), QByteArray::fromHex("10b10200"));
     }
 
     void recordsTheSoundCard_data() {
@@ -125,7 +116,7 @@ private slots:
             QVERIFY2(status.match(text).hasMatch(), qPrintable(text));
         QVERIFY(shown.last() != shown.first()); // the estimate grows while recording
 
-        const QByteArray wave = ReadAll(ModRecorder::TemporaryWavePath());
+        const QByteArray wave = wavefixture::ReadFile(ModRecorder::TemporaryWavePath());
         QCOMPARE(wave.mid(28, 3), bytesPerSec);
         QCOMPARE(wave.mid(22, 2), QByteArray::fromHex("0200"));
         const qint64 frames = (wave.size() - 44) / 4;
@@ -163,7 +154,8 @@ private slots:
         QCOMPARE(env->boxes[0].buttons, ui::Buttons::OkOnly);
         QVERIFY(!env->boxes[0].text.isEmpty());
         // It recorded, at the rate the device kept.
-        QCOMPARE(ReadAll(ModRecorder::TemporaryWavePath()).mid(24, 4), wavefixture::Le32(11025));
+        QCOMPARE(wavefixture::ReadFile(ModRecorder::TemporaryWavePath()).mid(24, 4),
+                 wavefixture::Le32(11025));
     }
 
     void stopsByItselfBeforeTheWaveLimit() {
@@ -176,7 +168,7 @@ private slots:
         };
         record("48000", 10000);
         QVERIFY2(reason.contains("4 GB"), qPrintable(reason));
-        QCOMPARE(ReadAll(ModRecorder::TemporaryWavePath()).size(), 44 + 96000);
+        QCOMPARE(wavefixture::ReadFile(ModRecorder::TemporaryWavePath()).size(), 44 + 96000);
     }
 };
 

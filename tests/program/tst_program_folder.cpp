@@ -1,6 +1,7 @@
 // The staged program folder: every companion file the player needs, a starter station list written
 // with our codec, a playable chime, and the advanced recorder's launcher.
 
+#include "common/advanced-recorder.h"
 #include "common/station-file.h"
 
 #include <QProcess>
@@ -61,27 +62,40 @@ private slots:
         environment.insert("TUNELARK_MESSAGE_LOG", scratch.path() + "/boxes.log");
         QProcess launcher;
         launcher.setProcessEnvironment(environment);
-        launcher.start(kProgram + "/Encoder.dll", {});
+        launcher.start(kProgram + "/Encoder.dll", {common::kAdvancedRecorderToken});
         QVERIFY(launcher.waitForFinished(10000));
         QCOMPARE(launcher.exitCode(), 0);
         QTRY_VERIFY(QFile::exists(started));
         QVERIFY(!QFile::exists(scratch.path() + "/boxes.log"));
     }
 
-    void advancedRecorderSaysWhenNoneIsInstalled() {
+    void advancedRecorderExplainsWhyItDoesNotStart_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("box");
+        QTest::newRow("no recorder installed")
+            << QStringList{common::kAdvancedRecorderToken} << 1 << QByteArray("No sound recorder was found");
+        QTest::newRow("started without the player's token")
+            << QStringList{} << 2 << QByteArray("The advanced recorder is started from the player");
+        QTest::newRow("another token") << QStringList{"Tunelark Rec B"} << 2
+                                       << QByteArray("The advanced recorder is started from the player");
+    }
+    void advancedRecorderExplainsWhyItDoesNotStart() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, box);
         QTemporaryDir scratch;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("PATH", scratch.path());
         environment.insert("TUNELARK_MESSAGE_LOG", scratch.path() + "/boxes.log");
         QProcess launcher;
         launcher.setProcessEnvironment(environment);
-        launcher.start(kProgram + "/Encoder.dll", {});
+        launcher.start(kProgram + "/Encoder.dll", arguments);
         QVERIFY(launcher.waitForFinished(10000));
-        QCOMPARE(launcher.exitCode(), 1);
+        QCOMPARE(launcher.exitCode(), exitCode);
         QFile log(scratch.path() + "/boxes.log");
         QVERIFY(log.open(QIODevice::ReadOnly));
-        QVERIFY(log.readAll().startsWith(
-            "Information\tOkOnly\tRavelto's Online Radio\tNo sound recorder was found"));
+        QVERIFY(log.readAll().startsWith("Information\tOkOnly\tRavelto's Online Radio\t" + box));
     }
 };
 

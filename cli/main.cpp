@@ -1,6 +1,7 @@
 // tunelark-cli: command groups for users and scripts, "tunelark-cli GROUP SUBCOMMAND ARGUMENTS…".
 
 #include "cli/command-line.h"
+#include "cli/news-command.h"
 #include "cli/recording-command.h"
 #include "cli/stations-command.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char *argv[]) {
         cli::StationsCommands(),
         cli::WavCommands(),
         cli::EncodeCommand(),
+        cli::NewsCommands(),
     };
 
     const QStringList arguments = application.arguments().mid(1);

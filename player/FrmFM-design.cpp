@@ -115,6 +115,10 @@ void FrmFM::CreateElements() {
     }
     ChkNews = new QCheckBox(PicSettingsBox);
     PlaceTwips(ChkNews, 180, 2220, 195, 195);
+    LblShowNews = new PictureBox(PicSettingsBox);
+    LblShowNews->setText(QStringLiteral("Show Indian News Headlines"));
+    PlaceTwips(LblShowNews, 450, 2235, 2085, 195);
+    SetColours(LblShowNews, kBackColour, kForeColour);
     PicOK = Picture(PicSettingsBox, QStringLiteral("Close.jpg"), 2011, 2700);
 
     TmrList = new QTimer(this);

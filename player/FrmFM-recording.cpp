@@ -44,7 +44,7 @@ void FrmFM::PicRecord_Click() {
                 ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
             return;
         }
-        // The ticker is hidden here once it joins the window.
+        NoHeadlines();
         PicRecordStop->show();
         PicRecord->hide();
         ModRecorder::RecordFileName = QStringLiteral("Recorded_") +
@@ -96,7 +96,7 @@ void FrmFM::PicRecordStop_Click() {
         if (result.isEmpty()) {
             LblMessage->setText(kCreditCaption);
             LblMessage->repaint();
-            // The ticker comes back here once it joins the window.
+            ShowHeadlines();
             if (ui::MessageBox(
                     QStringLiteral("MP3 File created successfully.\r\nDo you want to listen to the "
                                    "below file?\r\n") +

@@ -25,6 +25,7 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     CreateMenus();
     CreateMediaControl();
     CreateRecording();
+    CreateNews();
     ConnectHandlers();
 }
 
@@ -47,9 +48,7 @@ void FrmFM::Form_Load() {
         LoadStations();
         LoadDefaultStations();
 
-        // The headline ticker starts or stays off here once it joins the window.
-        ChkNews->setChecked(common::GetSetting(kApplication, QStringLiteral("News"),
-                                               QStringLiteral("Show")) == QLatin1String("1"));
+        StartNews();
 
         QString settingId;
         QString settingValue;

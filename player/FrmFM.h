@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 
 #include "player/window-drag.h"
 
@@ -19,6 +20,7 @@ class QRadioButton;
 class QTimer;
 class QMenu;
 class QAction;
+class CSocket;
 namespace platform::tray {
 class TrayIcon;
 }
@@ -106,6 +108,41 @@ public:
     // Stream addresses; entry i belongs to list entry i.
     QStringList StationURLs;
 
+    // The news ticker: LblNews slides the pieces of the headline page over the news strip, in the
+    // place of LblMessage, one pixel every 23 ms; after the last piece the page is fetched again.
+    QLabel *LblNews;
+    QTimer *TmrNewsSlide;
+    // On the settings panel, beside ChkNews: "Show Indian News Headlines"; a click toggles the box.
+    PictureBox *LblShowNews;
+    // The socket of the headline fetch; a new one for each news start.
+    CSocket *Winsock1 = nullptr;
+    QString NewsHost, NewsPath, NewsData, NewsText;
+    QStringList NewsItems;
+    std::int16_t NewsIndex = 0;
+    // A fetch that has not finished by then is given up (TUNELARK_NEWS_TIMEOUT_MS for tests), and so is
+    // a page larger than kLargestHeadlinePage.
+    static constexpr int kHeadlineFetchLimitMs = 30000;
+    static constexpr qsizetype kLargestHeadlinePage = 1 << 20;
+
+    // The headline address: a constant of ours, replaced by "News"/"URL" when set, and by
+    // TUNELARK_NEWS_URL (tests).
+    static QString HeadlineUrl();
+    // Starts the news as a window load does: a new socket and a fetch with the ticker shown when the
+    // setting "News"/"Show" is "1", the ticker off otherwise.
+    void StartNews();
+    void GetHeadlines();
+    void ParseHeadlines();
+    void ShowHeadlines();
+    void NoHeadlines();
+    void TmrNewsSlide_Timer();
+    void LblShowNews_Click();
+    void Winsock1_OnConnect();
+    void Winsock1_OnDataArrival(int bytesTotal);
+    void Winsock1_OnClose();
+    void Winsock1_OnError();
+    // The ticker's text as stored ("&&" for a literal "&"); the label shows it with DisplayedCaption.
+    QString NewsCaption() const { return m_newsCaption; }
+
     // Handlers.
     void LstStations_Click();
     void PicDown_MouseDown();
@@ -167,6 +204,10 @@ private:
     void CreateMenus();
     void CreateMediaControl();
     void CreateRecording();
+    void CreateNews();
+    void SetNewsCaption(const QString &caption);
+    // Releases the fetch's socket and starts over with a new one: the next fetch starts afresh.
+    void AbandonFetch();
     void KeepRecording(const QString &wave, const QString &kept);
     // Moves the stream into the enlarged view until it closes.
     void OpenBigView(const QString &mode);
@@ -181,4 +222,6 @@ private:
 
     QString m_programFolder;
     WindowDrag m_drag;
+    QString m_newsCaption;
+    QTimer *m_fetchLimit = nullptr;
 };

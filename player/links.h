@@ -7,6 +7,8 @@ inline constexpr char kHomePage[] = "https://tunelark.example.org/";
 inline constexpr char kFaqPage[] = "https://tunelark.example.org/faq";
 inline constexpr char kSupportAddress[] = "support@tunelark.example.org";
 inline constexpr char kSupportMail[] = "mailto:support@tunelark.example.org?subject=Tunelark";
+// The headline page the news ticker fetches.
+inline constexpr char kHeadlineUrl[] = "http://news.tunelark.example.org/includes/tick.htm";
 inline constexpr char kMoreSkinsPage[] = "https://tunelark.example.org/skins";
 
 } // namespace player::links

@@ -1,0 +1,52 @@
+#include "cli/news-command.h"
+
+#include "player/news/headlines.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace cli {
+
+namespace {
+
+// As much as the ticker takes from the headline server before it gives a fetch up.
+constexpr qint64 kLargestPage = 1 << 20;
+
+int Parse(const ParsedCommand &command) {
+    const QString path = command.positional[0];
+    QFile page(path);
+    if (!QFileInfo(path).isFile() || !page.open(QIODevice::ReadOnly))
+        throw BadInput(QStringLiteral("cannot read %1").arg(path));
+    if (page.size() > kLargestPage)
+        throw BadInput(QStringLiteral("%1 is larger than 1 MiB; the ticker gives such a page up").arg(path));
+    const QStringList pieces = news::NewsPieces(news::AssembleNewsText(QString::fromUtf8(page.readAll())));
+    // The ticker switches itself off with fewer than two pieces; so does this listing.
+    if (pieces.size() < 2)
+        return kExitOk;
+    QString text;
+    for (const QString &piece : pieces)
+        text += OnOneLine(piece) + u'\n';
+    WriteOut(text);
+    return kExitOk;
+}
+
+} // namespace
+
+CommandGroup NewsCommands() {
+    return CommandGroup{
+        QStringLiteral("news"),
+        QStringLiteral("Show what the news ticker makes of a headline page."),
+        {
+            {QStringLiteral("parse"), QStringLiteral("FILE"),
+             QStringLiteral("Print the ticker's pieces of a saved headline page."),
+             QStringLiteral(
+                 "Reads the headline page FILE (as the headline server sends it, headers and all) and\n"
+                 "prints the pieces the ticker slides, one per line, as the ticker stores them: blanks\n"
+                 "kept, ampersands doubled (the ticker shows \"&&\" as one \"&\"). A line break inside\n"
+                 "a piece is printed as a blank. Prints nothing when the page holds fewer than two\n"
+                 "headlines, since the ticker then switches the news off.\n"),
+             1, QString(), Parse},
+        }};
+}
+
+} // namespace cli

@@ -1,0 +1,10 @@
+#pragma once
+// The news commands: "news parse FILE" shows the pieces the ticker makes of a saved headline page.
+
+#include "cli/command-line.h"
+
+namespace cli {
+
+CommandGroup NewsCommands();
+
+} // namespace cli

@@ -1,0 +1,182 @@
+// The news ticker: the headline fetch over the window's own socket, the parse of the page, and the
+// label that slides its pieces across the news strip. Nothing here is ever shown as an error: each
+// statement that fails is skipped.
+
+#include "common/error-handling.h"
+#include "common/settings-store.h"
+#include "player/FrmFM.h"
+#include "player/links.h"
+#include "player/net/CSocket.h"
+#include "player/news/headlines.h"
+#include "player/picture-box.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+
+using common::kApplication;
+using common::SkipOnError;
+
+namespace {
+
+const QString kNoServer = QStringLiteral("Failed to connect to the Indian News Server.");
+
+} // namespace
+
+void FrmFM::CreateNews() {
+    // Empty at first, so it wraps (and fetches) within a few ticks of the news starting.
+    LblNews = new QLabel(PicNews);
+    LblNews->move(LblMessage->pos());
+    LblNews->setPalette(LblMessage->palette());
+    LblNews->adjustSize();
+    LblNews->hide();
+    TmrNewsSlide = new QTimer(this);
+    TmrNewsSlide->setInterval(23);
+    TmrNewsSlide->setTimerType(Qt::PreciseTimer);
+    connect(TmrNewsSlide, &QTimer::timeout, this, [this] { TmrNewsSlide_Timer(); });
+    m_fetchLimit = new QTimer(this);
+    m_fetchLimit->setSingleShot(true);
+    bool isNumber = false;
+    const int limit = qEnvironmentVariableIntValue("TUNELARK_NEWS_TIMEOUT_MS", &isNumber);
+    m_fetchLimit->setInterval(isNumber && limit > 0 ? limit : kHeadlineFetchLimitMs);
+    connect(m_fetchLimit, &QTimer::timeout, this, [this] { AbandonFetch(); });
+    connect(LblShowNews, &PictureBox::Click, this, [this] { LblShowNews_Click(); });
+}
+
+QString FrmFM::HeadlineUrl() {
+    if (const QString url = qEnvironmentVariable("TUNELARK_NEWS_URL"); !url.isEmpty())
+        return url;
+    const QString url = common::GetSetting(kApplication, QStringLiteral("News"), QStringLiteral("URL"));
+    return url.trimmed().isEmpty() ? QString::fromLatin1(player::links::kHeadlineUrl) : url.trimmed();
+}
+
+void FrmFM::StartNews() {
+    const bool on = common::GetSetting(kApplication, QStringLiteral("News"), QStringLiteral("Show")) ==
+                    QLatin1String("1");
+    if (on) {
+        AbandonFetch();
+        GetHeadlines();
+        ChkNews->setChecked(true);
+        ShowHeadlines();
+    } else {
+        ChkNews->setChecked(false);
+        NoHeadlines();
+    }
+}
+
+void FrmFM::AbandonFetch() {
+    m_fetchLimit->stop();
+    NewsData.clear();
+    if (Winsock1 != nullptr) {
+        Winsock1->disconnect(this);
+        Winsock1->deleteLater(); // releases its handle; it may be raising an event right now
+    }
+    Winsock1 = new CSocket(this);
+    connect(Winsock1, &CSocket::OnConnect, this, [this] { Winsock1_OnConnect(); });
+    connect(Winsock1, &CSocket::OnDataArrival, this,
+            [this](int bytesTotal) { Winsock1_OnDataArrival(bytesTotal); });
+    connect(Winsock1, &CSocket::OnClose, this, [this] { Winsock1_OnClose(); });
+    connect(Winsock1, &CSocket::OnError, this,
+            [this](short, const QString &, int, const QString &, const QString &, int, bool &) {
+                Winsock1_OnError();
+            });
+}
+
+void FrmFM::GetHeadlines() {
+    NewsText.clear();
+    NewsData.clear();
+    const news::HeadlineAddress address = news::SplitHeadlineUrl(HeadlineUrl());
+    NewsHost = address.host;
+    NewsPath = address.path;
+    SkipOnError([this] {
+        if (Winsock1->State() != CSocket::Closed)
+            Winsock1->CloseSocket();
+    });
+    SkipOnError([&] { Winsock1->setRemoteHost(NewsHost); });
+    if (address.port)
+        Winsock1->setRemotePort(*address.port);
+    m_fetchLimit->start();
+    SkipOnError([this] { Winsock1->Connect(); });
+}
+
+void FrmFM::Winsock1_OnConnect() {
+    SkipOnError([this] { Winsock1->SendData(news::HeadlineRequest(NewsPath)); });
+}
+
+void FrmFM::Winsock1_OnDataArrival(int) {
+    SkipOnError([this] {
+        QVariant data;
+        Winsock1->GetData(data);
+        NewsData += data.toString();
+    });
+    // A server that sends without end must not fill memory; the ticker goes on with what it has.
+    if (NewsData.size() > kLargestHeadlinePage)
+        AbandonFetch();
+}
+
+void FrmFM::Winsock1_OnClose() {
+    m_fetchLimit->stop();
+    if (!NewsData.isEmpty())
+        ParseHeadlines();
+}
+
+void FrmFM::Winsock1_OnError() {
+    m_fetchLimit->stop();
+    SkipOnError([this] { Winsock1->CloseSocket(); });
+}
+
+void FrmFM::ParseHeadlines() {
+    NewsText = news::AssembleNewsText(NewsData, NewsText);
+    NewsItems = news::NewsPieces(NewsText);
+    if (NewsItems.size() >= 2) {
+        if (NewsIndex >= 0 && NewsIndex < NewsItems.size())
+            SetNewsCaption(NewsItems[NewsIndex]);
+        NewsData.clear();
+        TmrNewsSlide->start();
+    } else {
+        NoHeadlines();
+        TmrNewsSlide->stop();
+    }
+}
+
+void FrmFM::SetNewsCaption(const QString &caption) {
+    m_newsCaption = caption;
+    LblNews->setText(news::DisplayedCaption(caption));
+    LblNews->adjustSize(); // the label is as wide as its text
+    LblNews->repaint();
+}
+
+void FrmFM::ShowHeadlines() {
+    if (!ChkNews->isChecked())
+        return;
+    LblMessage->hide();
+    LblNews->show();
+    TmrNewsSlide->start();
+}
+
+void FrmFM::NoHeadlines() {
+    LblMessage->show();
+    LblNews->hide();
+    TmrNewsSlide->stop();
+}
+
+void FrmFM::TmrNewsSlide_Timer() {
+    LblNews->move(LblNews->x() - 1, LblNews->y());
+    if (LblNews->x() > -LblNews->width())
+        return;
+    LblNews->move(PicNews->width(), LblNews->y());
+    NewsIndex = static_cast<std::int16_t>(NewsIndex + 1);
+    QString caption = m_newsCaption;
+    if (NewsIndex >= 0 && NewsIndex < NewsItems.size())
+        caption = NewsItems[NewsIndex];
+    if (caption.trimmed().isEmpty())
+        caption = kNoServer;
+    SetNewsCaption(caption);
+    if (NewsIndex == NewsItems.size() - 1 || NewsItems.isEmpty()) {
+        NewsIndex = 0;
+        GetHeadlines();
+    }
+}
+
+void FrmFM::LblShowNews_Click() { ChkNews->setChecked(!ChkNews->isChecked()); }

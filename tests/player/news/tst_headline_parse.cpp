@@ -1,0 +1,107 @@
+// The headline page's parse as tables of small pages: the pieces the ticker gets, and the address and
+// request of the fetch.
+
+#include "player/news/headlines.h"
+
+#include <QtTest>
+
+using namespace news;
+
+class HeadlineParseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pieces_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("pieces");
+        const QString headers = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n";
+        QTest::newRow("three headlines")
+            << headers + "<script>theSummaries[0] = 'A';theSummaries[1] = 'B';theSummaries[2] = 'C';</script>"
+            << QStringList{"News Headline : A. ", " B. ", " C"};
+        QTest::newRow("two, nothing after the last")
+            << "theSummaries[0] = 'First';theSummaries[1] = 'Second';"
+            << QStringList{"News Headline : First. ", " Second"};
+        QTest::newRow("escaped apostrophe and ampersands")
+            << "theSummaries[0] = 'Rock \\'n\\' roll';theSummaries[1] = 'R&B & soul';"
+            << QStringList{"News Headline : Rock 'n' roll. ", " R&&B && soul"};
+        // Line breaks are not trimmed: the dropped character is the line feed, the apostrophe stays.
+        QTest::newRow("entries on their own lines") << "theSummaries[0] = 'One';\ntheSummaries[1] = 'Two';\n"
+                                                    << QStringList{"News Headline : One. ", " 'Two"};
+        QTest::newRow("an arrow inside a headline")
+            << "theSummaries[0] = 'Up -> down';theSummaries[1] = 'Next';"
+            << QStringList{"News Headline : Up ", " down. ", " Next"};
+        QTest::newRow("one headline only")
+            << "theSummaries[0] = 'Alone';" << QStringList{"News Headline : Alone"};
+        QTest::newRow("no marker") << headers + "<html>Not found</html>" << QStringList{""};
+        QTest::newRow("empty page") << QString() << QStringList{""};
+        QTest::newRow("marker with another spacing")
+            << "theSummaries[0]='A';theSummaries[1]='B';" << QStringList{""};
+        QTest::newRow("an empty headline keeps its place")
+            << "theSummaries[0] = 'A';theSummaries[1] = '';theSummaries[2] = 'C';"
+            << QStringList{"News Headline : A. ", " . ", " C"};
+        QTest::newRow("blanks around the page are trimmed")
+            << "   theSummaries[0] = 'A';theSummaries[1] = 'B';   "
+            << QStringList{"News Headline : A. ", " B"};
+    }
+    void pieces() {
+        QFETCH(QString, page);
+        QFETCH(QStringList, pieces);
+        QCOMPARE(NewsPieces(AssembleNewsText(page)), pieces);
+    }
+
+    void address_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("port"); // -1: not a number
+        QTest::newRow("path") << "http://news.example.org/includes/tick.htm"
+                              << "news.example.org"
+                              << "/includes/tick.htm" << 80;
+        QTest::newRow("no path") << "http://news.example.org"
+                                 << "news.example.org"
+                                 << "/" << 80;
+        QTest::newRow("port") << "http://127.0.0.1:8080/includes/tick.htm"
+                              << "127.0.0.1"
+                              << "/includes/tick.htm" << 8080;
+        QTest::newRow("port, no path") << "http://localhost:81"
+                                       << "localhost"
+                                       << "/" << 81;
+        QTest::newRow("port not a number") << "http://localhost:http/x"
+                                           << "localhost"
+                                           << "/x" << -1;
+    }
+    void address() {
+        QFETCH(QString, url);
+        QFETCH(QString, host);
+        QFETCH(QString, path);
+        QFETCH(int, port);
+        const HeadlineAddress address = SplitHeadlineUrl(url);
+        QCOMPARE(address.host, host);
+        QCOMPARE(address.path, path);
+        QCOMPARE(address.port.value_or(-1), port);
+    }
+
+    void request() {
+        QCOMPARE(HeadlineRequest("/includes/tick.htm"), QString("GET /includes/tick.htm HTTP/1.0\n\n"));
+    }
+
+    void displayedCaption_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("doubled") << "R&&B"
+                                 << "R&B";
+        QTest::newRow("access-key mark") << "&File"
+                                         << "File";
+        QTest::newRow("trailing") << "end&"
+                                  << "end";
+        QTest::newRow("plain") << " B. "
+                               << " B. ";
+    }
+    void displayedCaption() {
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        QCOMPARE(DisplayedCaption(caption), shown);
+    }
+};
+
+QTEST_GUILESS_MAIN(HeadlineParseTest)
+#include "tst_headline_parse.moc"

@@ -84,6 +84,10 @@ void FrmFM::AbandonFetch() {
 }
 
 void FrmFM::GetHeadlines() {
+    // A wrap while a slow page still arrives would cut it and parse the rest (and a cut page switches
+    // the news off): the fetch under way finishes, or is given up, first.
+    if (m_fetchLimit->isActive())
+        return;
     NewsText.clear();
     NewsData.clear();
     const news::HeadlineAddress address = news::SplitHeadlineUrl(HeadlineUrl());

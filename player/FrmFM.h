@@ -130,6 +130,7 @@ public:
     // Starts the news as a window load does: a new socket and a fetch with the ticker shown when the
     // setting "News"/"Show" is "1", the ticker off otherwise.
     void StartNews();
+    // Starts a fetch of the headline page, unless one is still under way.
     void GetHeadlines();
     void ParseHeadlines();
     void ShowHeadlines();

@@ -337,7 +337,7 @@ void StationsCommandTest::usage_data() {
             << QStringList{"stations", subcommand, "--help"} << 0
             << QStringLiteral("Usage: tunelark-cli stations %1 ").arg(subcommand);
     QTest::newRow("no arguments") << QStringList() << 2 << "Usage: tunelark-cli GROUP SUBCOMMAND";
-    QTest::newRow("unknown group") << QStringList{"news"} << 2 << "Usage: tunelark-cli GROUP SUBCOMMAND";
+    QTest::newRow("unknown group") << QStringList{"weather"} << 2 << "Usage: tunelark-cli GROUP SUBCOMMAND";
     QTest::newRow("no subcommand") << QStringList{"stations"} << 2
                                    << "Usage: tunelark-cli stations SUBCOMMAND";
     QTest::newRow("unknown subcommand")

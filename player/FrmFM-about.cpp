@@ -23,7 +23,8 @@ QLabel *Line(QWidget *panel, const QString &text, int top, int height = 240) {
 }
 
 QString Link(const char *target, const QString &text) {
-    return QStringLiteral("<a href=\"%1\" style=\"color:#ebe4c7\">%2</a>").arg(QLatin1String(target), text);
+    // The link takes the label's link colour, which a skin sets.
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(QLatin1String(target), text);
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 
 #include "common/units.h"
 #include "player/FrmFM.h"
+#include "player/element-colours.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
 #include "player/skins/builtin-skin.h"
+#include "player/twips.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,32 +20,10 @@ const QColor kBackColour(64, 0, 0);
 const QColor kForeColour(222, 206, 140);
 const QColor kCountColour(117, 47, 12);
 
-void PlaceTwips(QWidget *element, int left, int top, int width, int height) {
-    element->setGeometry(common::TwipsToPixels(left), common::TwipsToPixels(top),
-                         common::TwipsToPixels(width), common::TwipsToPixels(height));
-}
-
-void MoveTwips(QWidget *element, int left, int top) {
-    element->move(common::TwipsToPixels(left), common::TwipsToPixels(top));
-}
-
-void SetColours(QWidget *element, const QColor &back, const QColor &fore) {
-    QPalette palette = element->palette();
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, back);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, fore);
-    // The selection shows in the skin's own colours, reversed.
-    palette.setColor(QPalette::Highlight, fore);
-    palette.setColor(QPalette::HighlightedText, back);
-    element->setPalette(palette);
-    element->setAutoFillBackground(true);
-}
-
 QFrame *Frame(QWidget *parent, const QColor &back) {
     auto *frame = new QFrame(parent);
     frame->setFrameShape(QFrame::NoFrame);
-    SetColours(frame, back, kForeColour);
+    colours::Set(frame, back, kForeColour);
     return frame;
 }
 
@@ -51,7 +31,7 @@ QFrame *Frame(QWidget *parent, const QColor &back) {
 PictureBox *Picture(QWidget *parent, const QString &skinFile, int left, int top) {
     auto *picture = new PictureBox(parent);
     picture->setPicture(player::BuiltInImage(skinFile));
-    MoveTwips(picture, left, top);
+    twips::Move(picture, left, top);
     return picture;
 }
 
@@ -65,33 +45,33 @@ void FrmFM::CreateElements() {
     PicClose = Picture(this, QStringLiteral("Exit.jpg"), 8100, 1995);
 
     PicHolder = Frame(this, Qt::black);
-    PlaceTwips(PicHolder, 3240, 2520, 2700, 2070);
+    twips::Place(PicHolder, 3240, 2520, 2700, 2070);
     PicMess = Picture(this, QStringLiteral("Welcome.jpg"), 3240, 2505);
 
     PicNews = Frame(this, kBackColour);
-    PlaceTwips(PicNews, 3240, 4785, 2715, 300);
+    twips::Place(PicNews, 3240, 4785, 2715, 300);
     LblMessage = new QLabel(PicNews);
-    PlaceTwips(LblMessage, 60, 15, 2505, 195);
-    SetColours(LblMessage, kBackColour, kForeColour);
+    twips::Place(LblMessage, 60, 15, 2505, 195);
+    colours::Set(LblMessage, kBackColour, kForeColour);
     LblMessage->setText(kCreditCaption);
 
     PicUp = Picture(this, QStringLiteral("Up.jpg"), 7110, 2505);
     PicLists = Frame(this, Qt::black);
-    PlaceTwips(PicLists, 6255, 2730, 2010, 2600);
+    twips::Place(PicLists, 6255, 2730, 2010, 2600);
     // Wider than its frame: the list's own scroll bar lies outside and is never seen.
     LstStations = new QListWidget(PicLists);
-    PlaceTwips(LstStations, 0, 0, 2415, 2565);
+    twips::Place(LstStations, 0, 0, 2415, 2565);
     LstStations->setFrameShape(QFrame::NoFrame);
     LstStations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     LstStations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SetColours(LstStations, kBackColour, kForeColour);
+    colours::Set(LstStations, kBackColour, kForeColour);
     PicDown = Picture(this, QStringLiteral("Down.jpg"), 7110, 5400);
     PicCount = Frame(this, kCountColour);
-    PlaceTwips(PicCount, 7530, 5415, 795, 165);
+    twips::Place(PicCount, 7530, 5415, 795, 165);
     LblCnt = new QLabel(PicCount);
     LblCnt->setGeometry(PicCount->rect());
     LblCnt->setAlignment(Qt::AlignCenter);
-    SetColours(LblCnt, kCountColour, kForeColour);
+    colours::Set(LblCnt, kCountColour, kForeColour);
 
     PicPlay = Picture(this, QStringLiteral("Play.jpg"), 3180, 5250);
     PicStop = Picture(this, QStringLiteral("Stop.jpg"), 3645, 5250);
@@ -109,21 +89,66 @@ void FrmFM::CreateElements() {
         auto *option = new QRadioButton(captions[index], PicSettingsBox);
         static const int kLefts[] = {165, 945, 1830};
         static const int kTops[] = {1335, 1575, 1815};
-        PlaceTwips(option, kLefts[index % 3], kTops[index / 3], 855, 195);
-        SetColours(option, kBackColour, kForeColour);
+        twips::Place(option, kLefts[index % 3], kTops[index / 3], 855, 195);
+        colours::Set(option, kBackColour, kForeColour);
         OptSampleRate[index] = option;
     }
     ChkNews = new QCheckBox(PicSettingsBox);
-    PlaceTwips(ChkNews, 180, 2220, 195, 195);
+    twips::Place(ChkNews, 180, 2220, 195, 195);
     LblShowNews = new PictureBox(PicSettingsBox);
     LblShowNews->setText(QStringLiteral("Show Indian News Headlines"));
-    PlaceTwips(LblShowNews, 450, 2235, 2085, 195);
-    SetColours(LblShowNews, kBackColour, kForeColour);
+    twips::Place(LblShowNews, 450, 2235, 2085, 195);
+    colours::Set(LblShowNews, kBackColour, kForeColour);
     PicOK = Picture(PicSettingsBox, QStringLiteral("Close.jpg"), 2011, 2700);
+
+    CreateSettingsPanelElements();
+    CreateRolloverTwins();
 
     TmrList = new QTimer(this);
     TmrList->setInterval(100);
 
     const QPixmap &picture = BackPic->picture();
     setFixedSize(picture.size());
+}
+
+void FrmFM::CreateSettingsPanelElements() {
+    const auto label = [this](const QString &text, int left, int top, int width, int height) {
+        auto *element = new QLabel(text, PicSettingsBox);
+        twips::Place(element, left, top, width, height);
+        element->setWordWrap(true);
+        colours::SetFore(element, kForeColour);
+        return element;
+    };
+    LblRecSetting = label(QStringLiteral("<b>Recording Settings</b>"), 210, 225, 1995, 240);
+    LblRecMsg =
+        label(QStringLiteral("Please Select the Recording Rate. Higher Rate = Better Quality but Larger "
+                             "will be your MP3 file size."),
+              210, 615, 2505, 600);
+    LblSkinHead = label(QStringLiteral("<b>Player Skin</b>"), 3090, 225, 1200, 240);
+    LnVert = new QFrame(PicSettingsBox);
+    twips::Place(LnVert, 2775, 240, 15, 2325);
+    colours::SetBack(LnVert, kForeColour);
+    LstSkins = new QListWidget(PicSettingsBox);
+    twips::Place(LstSkins, 3015, 585, 1965, 1815);
+    LstSkins->setSelectionMode(QAbstractItemView::SingleSelection);
+    LstSkins->setFrameShape(QFrame::NoFrame);
+    colours::Set(LstSkins, kBackColour, kForeColour);
+}
+
+void FrmFM::CreateRolloverTwins() {
+    const std::pair<PictureBox **, const char *> twins[] = {
+        {&PicPlayRoll, "PlayR.jpg"},         {&PicStopRoll, "StopR.jpg"},
+        {&PicRecordRoll, "RecordR.jpg"},     {&PicRecordStopRoll, "RecordStopR.jpg"},
+        {&PicSettingsRoll, "SettingsR.jpg"}, {&PicAdvanceRecRoll, "AdvancedR.jpg"},
+        {&PicAboutRoll, "AboutR.jpg"},       {&PicUpRoll, "UpR.jpg"},
+        {&PicDownRoll, "DownR.jpg"},         {&PicCloseRoll, "ExitR.jpg"},
+        {&PicMinRoll, "MinimizeR.jpg"},      {&PicOKRoll, "CloseR.jpg"},
+        {&PicCloseWRoll, "CloseR.jpg"}};
+    for (const auto &[element, file] : twins) {
+        *element = Picture(this, QString::fromLatin1(file), 0, 0);
+        (*element)->hide();
+    }
+    PicTemp = new PictureBox(this);
+    twips::Place(PicTemp, 0, 0, 225, 225);
+    PicTemp->hide();
 }

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <utility>
 
 namespace {
 
@@ -65,6 +66,8 @@ void FrmFM::PicRecord_Click() {
         };
         ModRecorder::StartRecording(QStringLiteral("2"), QStringLiteral("16"), player::RecordSettingValue);
     });
+    if (std::exchange(m_reloadAfterRecording, false))
+        emit ReloadRequested();
 }
 
 void FrmFM::PicRecordStop_Click() {

@@ -8,10 +8,10 @@
 #include "player/companion-files.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
+#include "player/skins/SkinForm.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QPainter>
 #include <QRadioButton>
 
 using common::kApplication;
@@ -26,6 +26,7 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     CreateMediaControl();
     CreateRecording();
     CreateNews();
+    CreateSettingsPanel();
     ConnectHandlers();
 }
 
@@ -34,8 +35,9 @@ void FrmFM::Form_Load() {
         QCoreApplication::processEvents();
         common::SaveSetting(kApplication, QStringLiteral("Install"), QStringLiteral("Location"),
                             m_programFolder);
-        // The skin list, the current skin and the window's outline are applied here once skins join
-        // the window.
+        GetAvailableSkins();
+        std::int32_t key = 0;
+        SkinForm::ApplyWindowShape(*this, *BackPic, key);
         GetVolumeControlSettings();
 
         if (const auto missing = player::FirstMissingCompanionFile(m_programFolder)) {
@@ -75,10 +77,4 @@ void FrmFM::Form_Load() {
                 QStringLiteral("FrmFM"));
         OptSampleRate[player::RecordSettingID]->setChecked(true);
     });
-}
-
-void FrmFM::paintEvent(QPaintEvent *) {
-    // The main picture is the window's own picture.
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, BackPic->picture());
 }

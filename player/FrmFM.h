@@ -80,8 +80,18 @@ public:
     // About panel: credits and the links to the maker.
     QLabel *LblName, *LblDesig, *LblDesigned, *LblAdd, *LblEmail, *LblURL, *LblFaq;
     QLabel *ImgMail, *ImgURL, *ImgFAQ;
-    // On the settings panel: the link to further skins.
+    // On the settings panel: the link to further skins, the headings and the message, the line between
+    // the halves and the list of skins.
     QLabel *ImgMoreSkins;
+    QLabel *LblRecSetting, *LblRecMsg, *LblSkinHead;
+    QFrame *LnVert;
+    QListWidget *LstSkins;
+    // The rollover twins: hidden holders of the buttons' images under the pointer; PicTemp holds the
+    // picture a swap takes out.
+    PictureBox *PicPlayRoll, *PicStopRoll, *PicRecordRoll, *PicRecordStopRoll, *PicSettingsRoll,
+        *PicAdvanceRecRoll, *PicAboutRoll, *PicUpRoll, *PicDownRoll, *PicCloseRoll, *PicMinRoll, *PicOKRoll,
+        *PicCloseWRoll;
+    PictureBox *PicTemp;
 
     // The tray icon and its menu: Open, Stop, separator, Close.
     platform::tray::TrayIcon *Tray;
@@ -176,6 +186,19 @@ public:
     // True while the media player control plays.
     bool IsPlaying() const;
 
+    // Skins: fills LstSkins ("Spider Man" first, then one entry per folder of Skins) and loads the
+    // current skin onto the designed window: its colours, images and layout.
+    void GetAvailableSkins();
+    void LoadSkin(const QString &name);
+    // Moves the main elements to the ten layout fields (twips); the rest follow them.
+    void AdjustPosition(const QStringList &field);
+
+    // The settings panel: the Settings button shows and hides it; its close button saves the rate,
+    // the news choice and the skin, and asks for the window to be reloaded (ReloadRequested), which
+    // is how they take effect. A running recording is finished first.
+    void PicSettings_Click();
+    void PicOK_Click();
+
     // Recording: Record starts it and returns only when it has been stopped and converted; Stop
     // Recording (or Stop, or closing the player) stops it, saves it and converts it into
     // "Recorded_ddmmyyhhmmss.mp3" beside the program, or in the music folder when the program folder
@@ -189,8 +212,11 @@ public:
     // "Saving MP3 File.........." + percent + "%" in the help line, painted at once.
     void ShowSaveProgress(int percent);
 
+signals:
+    // The settings were saved: the window is to be unloaded and loaded afresh.
+    void ReloadRequested();
+
 protected:
-    void paintEvent(QPaintEvent *event) override;
     // The frameless window is dragged by its background.
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -201,11 +227,16 @@ protected:
 
 private:
     void CreateElements();
+    void CreateSettingsPanelElements();
+    void CreateRolloverTwins();
     void CreateAboutPanel();
     void CreateMenus();
     void CreateMediaControl();
     void CreateRecording();
+    void ApplySkinColours(const QColor &back, const QColor &fore);
+    void LoadSkinImages(const QString &folder);
     void CreateNews();
+    void CreateSettingsPanel();
     void SetNewsCaption(const QString &caption);
     // Releases the fetch's socket and starts over with a new one: the next fetch starts afresh.
     void AbandonFetch();
@@ -224,5 +255,7 @@ private:
     QString m_programFolder;
     WindowDrag m_drag;
     QString m_newsCaption;
+    // Set when the settings were saved during a recording: the reload waits until Record returns.
+    bool m_reloadAfterRecording = false;
     QTimer *m_fetchLimit = nullptr;
 };

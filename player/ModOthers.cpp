@@ -29,6 +29,24 @@ void ShowMediaEngineMissing() {
         QStringLiteral("VLC media engine version 3 or above not found !"));
 }
 
+// A main window, loaded; when its settings are saved, it is unloaded and a new one loaded in its place.
+FrmFM *LoadPlayerWindow() {
+    auto *window = new FrmFM(ProgramFolder());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(window, &FrmFM::ReloadRequested, window, [window] {
+        // Unloading closes the media player, which ends playback.
+        window->WM->close();
+        const QPoint place = window->pos();
+        FrmFM *reloaded = LoadPlayerWindow();
+        reloaded->move(place);
+        reloaded->show();
+        window->hide();
+        window->deleteLater();
+    });
+    window->Form_Load();
+    return window;
+}
+
 } // namespace
 
 FrmFM *StartPlayer() {
@@ -37,9 +55,7 @@ FrmFM *StartPlayer() {
         ui::EndProgram(1);
         return nullptr;
     }
-    auto *window = new FrmFM(ProgramFolder());
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->Form_Load();
+    FrmFM *window = LoadPlayerWindow();
     window->show();
     if (FrmMessage::ShowAtStartUp()) {
         auto *hint = new FrmMessage(window);

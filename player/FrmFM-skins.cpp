@@ -1,0 +1,200 @@
+// Skins in the main window: the list of skins, loading the current one (colours, images, layout).
+// Every load starts from the built-in skin, so a skin is applied to the designed window only.
+
+#include "common/error-handling.h"
+#include "common/settings-store.h"
+#include "platform/ui/error-box.h"
+#include "platform/ui/message-box.h"
+#include "player/FrmFM.h"
+#include "player/element-colours.h"
+#include "player/picture-box.h"
+#include "player/skins/skin-folders.h"
+#include "player/skins/skin-image.h"
+#include "player/skins/skin-settings.h"
+#include "player/twips.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+
+using common::kApplication;
+
+namespace {
+
+QString ColourText(const std::optional<std::int32_t> &colour) {
+    return colour ? QString::number(*colour) : QString();
+}
+
+void SaveSkinSetting(const char *key, const QString &value) {
+    common::SaveSetting(kApplication, QStringLiteral("Skin"), QString::fromLatin1(key), value);
+}
+
+double Twips(const QString &field) {
+    bool isNumber = false;
+    const double value = skins::TrimBlanks(field).toDouble(&isNumber);
+    if (!isNumber)
+        throw common::RuntimeError::fromNumber(common::ErrTypeMismatch, QStringLiteral("AdjustPosition"));
+    return static_cast<float>(value); // single precision, as the layout's numbers are kept
+}
+
+} // namespace
+
+void FrmFM::GetAvailableSkins() {
+    common::SkipOnError([this] {
+        LstSkins->clear();
+        LstSkins->addItem(skins::kBuiltInSkinName);
+    });
+    bool exists = false;
+    QStringList names;
+    common::SkipOnError([&] { names = skins::SkinFolderNames(m_programFolder, &exists); });
+    if (!exists) {
+        LstSkins->setCurrentRow(0);
+        return;
+    }
+    common::SkipOnError([&] { LstSkins->addItems(names); });
+    QString current;
+    common::SkipOnError([&] {
+        current = common::GetSetting(kApplication, QStringLiteral("Skin"), QStringLiteral("Current"));
+    });
+    common::SkipOnError([&] { LoadSkin(current); });
+}
+
+void FrmFM::LoadSkin(const QString &name) {
+    if (skins::IsBuiltInSkin(name)) {
+        LstSkins->setCurrentRow(0);
+        return;
+    }
+    QString layout;
+    bool loaded = false;
+    ui::RunShowingErrors([&] {
+        const QString folder = skins::SkinFolder(m_programFolder, name);
+        if (!QFileInfo(folder + QStringLiteral("/Settings.ini")).isFile()) {
+            for (const char *key : {"BackColor", "ForeColor", "ComboBackColor"})
+                SaveSkinSetting(key, QString());
+            SaveSkinSetting("Current", skins::kBuiltInSkinName);
+            ui::MessageBox(
+                QStringLiteral("Below mentioned Skin's folder was not found. Please make sure the folder "
+                               "is present at the specified location.\r\n\r\n") +
+                    folder,
+                ui::Icon::Critical, ui::Buttons::OkOnly, ui::kErrorTitle);
+            return;
+        }
+        const skins::SkinSettings settings =
+            skins::ReadSkinSettings(folder + QStringLiteral("/Settings.ini"));
+        for (int row = 0; row < LstSkins->count(); ++row)
+            if (skins::TrimBlanks(LstSkins->item(row)->text()).toUpper() == skins::TrimBlanks(name).toUpper())
+                LstSkins->setCurrentRow(row);
+        SaveSkinSetting("BackColor", ColourText(settings.backColour));
+        SaveSkinSetting("ForeColor", ColourText(settings.foreColour));
+        SaveSkinSetting("ComboBackColor", ColourText(settings.comboBackColour));
+        ApplySkinColours(colours::FromValue(settings.backColour.value_or(0)),
+                         colours::FromValue(settings.foreColour.value_or(0)));
+        LoadSkinImages(folder);
+        layout = settings.layout;
+        loaded = true;
+    });
+    if (!loaded)
+        return;
+    const QStringList fields = layout.split(u',');
+    if (!layout.isEmpty() && fields.size() >= 10)
+        AdjustPosition(fields.mid(0, 10));
+}
+
+void FrmFM::ApplySkinColours(const QColor &back, const QColor &fore) {
+    colours::SetFore(ImgMoreSkins, fore);
+    colours::SetFore(LblNews, fore);
+    colours::Set(LstStations, back, fore);
+    colours::SetFore(LblMessage, fore);
+    for (QWidget *frame : {static_cast<QWidget *>(PicNews), static_cast<QWidget *>(PicLists),
+                           static_cast<QWidget *>(PicCount)})
+        colours::SetBack(frame, back);
+    colours::SetBack(LblMessage, back); // the help line fills the news strip it sits in
+    colours::SetFore(LblCnt, fore);
+    colours::SetBack(LblCnt, back);
+    colours::Set(LstSkins, back, fore);
+    for (QWidget *label :
+         {static_cast<QWidget *>(LblRecSetting), static_cast<QWidget *>(LblSkinHead),
+          static_cast<QWidget *>(LblRecMsg), static_cast<QWidget *>(LblShowNews),
+          static_cast<QWidget *>(LblName), static_cast<QWidget *>(LblDesig),
+          static_cast<QWidget *>(LblDesigned), static_cast<QWidget *>(LblAdd),
+          static_cast<QWidget *>(LblEmail), static_cast<QWidget *>(LblURL), static_cast<QWidget *>(LblFaq)})
+        colours::SetFore(label, fore);
+    colours::SetBack(LnVert, fore);
+    for (QRadioButton *option : OptSampleRate)
+        colours::Set(option, back, fore);
+}
+
+void FrmFM::LoadSkinImages(const QString &folder) {
+    const std::pair<const char *, PictureBox *> images[] = {{"Main.bmp", BackPic},
+                                                            {"Welcome.jpg", PicMess},
+                                                            {"Box.jpg", PicSettingsBox},
+                                                            {"Box.jpg", PicAboutMe},
+                                                            {"Play.jpg", PicPlay},
+                                                            {"PlayR.jpg", PicPlayRoll},
+                                                            {"Stop.jpg", PicStop},
+                                                            {"StopR.jpg", PicStopRoll},
+                                                            {"Record.jpg", PicRecord},
+                                                            {"RecordR.jpg", PicRecordRoll},
+                                                            {"RecordStop.jpg", PicRecordStop},
+                                                            {"RecordStopR.jpg", PicRecordStopRoll},
+                                                            {"Settings.jpg", PicSettings},
+                                                            {"SettingsR.jpg", PicSettingsRoll},
+                                                            {"Advanced.jpg", PicAdvanceRec},
+                                                            {"AdvancedR.jpg", PicAdvanceRecRoll},
+                                                            {"About.jpg", PicAbout},
+                                                            {"AboutR.jpg", PicAboutRoll},
+                                                            {"Up.jpg", PicUp},
+                                                            {"UpR.jpg", PicUpRoll},
+                                                            {"Down.jpg", PicDown},
+                                                            {"DownR.jpg", PicDownRoll},
+                                                            {"Exit.jpg", PicClose},
+                                                            {"ExitR.jpg", PicCloseRoll},
+                                                            {"Minimize.jpg", PicMin},
+                                                            {"MinimizeR.jpg", PicMinRoll},
+                                                            {"Close.jpg", PicOK},
+                                                            {"CloseR.jpg", PicOKRoll},
+                                                            {"Close.jpg", PicCloseW},
+                                                            {"CloseR.jpg", PicCloseWRoll}};
+    for (const auto &[file, element] : images) {
+        const QString path = folder + u'/' + QString::fromLatin1(file);
+        if (QFileInfo(path).isFile())
+            element->setPicture(QPixmap::fromImage(skins::LoadSkinImage(path)));
+    }
+}
+
+void FrmFM::AdjustPosition(const QStringList &field) {
+    ui::RunShowingErrors([&] {
+        twips::SetLeft(PicSettingsBox, Twips(field[0]));
+        twips::SetTop(PicSettingsBox, Twips(field[1]));
+        twips::SetTop(PicPlay, Twips(field[2]));
+        twips::SetLeft(PicPlay, Twips(field[3]));
+        twips::SetLeft(PicMess, Twips(field[4]));
+        twips::SetTop(PicMess, Twips(field[5]));
+        twips::SetLeft(PicLists, Twips(field[6]));
+        twips::SetLeft(PicUp, Twips(field[7]));
+        twips::SetTop(PicMin, Twips(field[8]));
+        twips::SetLeft(PicMin, Twips(field[9]));
+        twips::Move(PicAboutMe, twips::Left(PicSettingsBox), twips::Top(PicSettingsBox));
+        twips::Move(PicHolder, twips::Left(PicMess), twips::Top(PicMess));
+        // The button row runs from Play with 35 twips between neighbours; Stop Recording takes Record's
+        // place.
+        const auto after = [](QWidget *element, QWidget *neighbour) {
+            twips::Move(element, twips::Left(neighbour) + twips::Width(neighbour) + 35,
+                        twips::Top(neighbour));
+        };
+        after(PicStop, PicPlay);
+        after(PicRecord, PicStop);
+        twips::Move(PicRecordStop, twips::Left(PicRecord), twips::Top(PicRecord));
+        after(PicSettings, PicRecord);
+        after(PicAdvanceRec, PicSettings);
+        after(PicAbout, PicAdvanceRec);
+        twips::Move(PicNews, twips::Left(PicPlay), twips::Top(PicPlay) - twips::Height(PicNews) - 160);
+        twips::SetTop(PicUp, twips::Top(PicHolder) + 50);
+        twips::SetTop(PicLists, twips::Top(PicUp) + twips::Height(PicUp) + 50);
+        twips::Move(PicDown, twips::Left(PicUp), twips::Top(PicLists) + twips::Height(PicLists) + 50);
+        twips::Move(PicCount, twips::Left(PicDown) + 450, twips::Top(PicDown));
+        twips::Move(PicClose, twips::Left(PicMin) + twips::Width(PicMin) + 150, twips::Top(PicMin));
+    });
+}

@@ -24,9 +24,8 @@ void FrmFM::CreateSettingsPanel() {
 void FrmFM::PicSettings_Click() {
     ui::RunShowingErrors([this] {
         // Hover help is released here once rollover buttons join the window.
-        PicSettingsBox->setVisible(!PicSettingsBox->isVisible());
-        if (PicSettingsBox->isVisible())
-            PicSettingsBox->raise();
+        PicSettingsBox->setVisible(PicSettingsBox->isHidden());
+        PicSettingsBox->raise();
     });
 }
 

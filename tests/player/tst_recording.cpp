@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -153,6 +154,18 @@ private slots:
         play();
         recordFor(1500, [&] { window->PicClose_Click(); });
         QCOMPARE(env->endedWith, std::optional<int>(0));
+        QVERIFY(!checkMp3(env->programFolder()).isEmpty());
+    }
+
+    void savingTheSettingsFinishesTheRecordingBeforeTheReload() {
+        load();
+        play();
+        QSignalSpy reload(window.get(), &FrmFM::ReloadRequested);
+        recordFor(1500, [&] {
+            window->PicOK_Click();
+            QCOMPARE(reload.count(), 0); // not while Record still runs
+        });
+        QCOMPARE(reload.count(), 1);
         QVERIFY(!checkMp3(env->programFolder()).isEmpty());
     }
 

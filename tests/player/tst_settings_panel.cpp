@@ -1,0 +1,89 @@
+// The settings panel: the Settings button shows and hides it without saving; its close button stores
+// the rate, the news choice and the skin and asks for the reload, after which the choices come back.
+
+#include "common/settings-store.h"
+#include "player/FrmFM.h"
+#include "player/picture-box.h"
+#include "player/record-settings.h"
+#include "tests/support/test-environment.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using common::GetSetting;
+using common::kApplication;
+
+class SettingsPanelTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<FrmFM> window;
+
+    void load() {
+        window = std::make_unique<FrmFM>(env->programFolder());
+        window->Form_Load();
+    }
+
+private slots:
+    void init() {
+        env = std::make_unique<TestEnvironment>();
+        QVERIFY(QDir().mkpath(env->path("Skins/Night")));
+        env->writeFile("Skins/Night/Settings.ini", "10,10,40\r\n230,230,255\r\n0,0,0\r\n");
+        qputenv("TUNELARK_NEWS_URL", "http://127.0.0.1:9/includes/tick.htm");
+    }
+    void cleanup() {
+        window.reset();
+        env.reset();
+    }
+
+    void settingsButtonTogglesWithoutSaving() {
+        load();
+        QVERIFY(!window->PicSettingsBox->isVisibleTo(window.get()));
+        window->PicSettings_Click();
+        QVERIFY(window->PicSettingsBox->isVisibleTo(window.get()));
+        window->OptSampleRate[0]->setChecked(true);
+        window->PicSettings_Click();
+        QVERIFY(!window->PicSettingsBox->isVisibleTo(window.get()));
+        QCOMPARE(GetSetting(kApplication, "Record", "SettingID"), QString());
+        QVERIFY(window->OptSampleRate[0]->isChecked()); // the choice stays in the hidden panel
+    }
+
+    void okSavesAndTheReloadBringsTheChoicesBack() {
+        load();
+        QSignalSpy reload(window.get(), &FrmFM::ReloadRequested);
+        window->OptSampleRate[3]->setChecked(true);
+        window->ChkNews->setChecked(true);
+        window->LstSkins->setCurrentRow(1);
+        window->PicOK_Click();
+        QCOMPARE(reload.count(), 1);
+        QVERIFY(!window->PicSettingsBox->isVisibleTo(window.get()));
+        QCOMPARE(GetSetting(kApplication, "Record", "SettingID"), QStringLiteral("3"));
+        QCOMPARE(GetSetting(kApplication, "Record", "SettingValue"), QStringLiteral("22050"));
+        QCOMPARE(GetSetting(kApplication, "News", "Show"), QStringLiteral("1"));
+        QCOMPARE(GetSetting(kApplication, "Skin", "Current"), QStringLiteral("Night"));
+        QCOMPARE(player::RecordSettingValue, QStringLiteral("22050"));
+
+        load(); // the reload
+        QVERIFY(window->OptSampleRate[3]->isChecked());
+        QVERIFY(window->ChkNews->isChecked());
+        QVERIFY(window->LblNews->isVisibleTo(window.get()));
+        QCOMPARE(window->LstSkins->currentItem()->text(), QStringLiteral("Night"));
+        QCOMPARE(window->LstStations->palette().color(QPalette::Base), QColor(10, 10, 40));
+
+        window->ChkNews->setChecked(false);
+        window->LstSkins->clearSelection();
+        window->PicOK_Click();
+        QCOMPARE(GetSetting(kApplication, "News", "Show"), QStringLiteral("0"));
+        QCOMPARE(GetSetting(kApplication, "Skin", "Current"), QString());
+        load();
+        QVERIFY(!window->ChkNews->isChecked());
+        QVERIFY(!window->LblNews->isVisibleTo(window.get()));
+        QCOMPARE(window->LstSkins->currentRow(), 0); // no skin chosen: the built-in one
+    }
+};
+
+QTEST_MAIN(SettingsPanelTest)
+#include "tst_settings_panel.moc"

@@ -10,6 +10,7 @@
 #include "player/picture-box.h"
 #include "player/skins/skin-folders.h"
 #include "player/skins/skin-image.h"
+#include "player/skins/skin-layout.h"
 #include "player/skins/skin-settings.h"
 #include "player/twips.h"
 
@@ -29,14 +30,6 @@ QString ColourText(const std::optional<std::int32_t> &colour) {
 
 void SaveSkinSetting(const char *key, const QString &value) {
     common::SaveSetting(kApplication, QStringLiteral("Skin"), QString::fromLatin1(key), value);
-}
-
-double Twips(const QString &field) {
-    bool isNumber = false;
-    const double value = skins::TrimBlanks(field).toDouble(&isNumber);
-    if (!isNumber)
-        throw common::RuntimeError::fromNumber(common::ErrTypeMismatch, QStringLiteral("AdjustPosition"));
-    return static_cast<float>(value); // single precision, as the layout's numbers are kept
 }
 
 } // namespace
@@ -164,37 +157,44 @@ void FrmFM::LoadSkinImages(const QString &folder) {
     }
 }
 
+std::vector<std::pair<skins::Element, QWidget *>> FrmFM::LayoutElements() const {
+    using skins::Element;
+    return {{Element::SettingsBox, PicSettingsBox},
+            {Element::AboutMe, PicAboutMe},
+            {Element::Play, PicPlay},
+            {Element::Stop, PicStop},
+            {Element::Record, PicRecord},
+            {Element::RecordStop, PicRecordStop},
+            {Element::Settings, PicSettings},
+            {Element::AdvanceRec, PicAdvanceRec},
+            {Element::About, PicAbout},
+            {Element::Mess, PicMess},
+            {Element::Holder, PicHolder},
+            {Element::News, PicNews},
+            {Element::Up, PicUp},
+            {Element::Lists, PicLists},
+            {Element::Down, PicDown},
+            {Element::Count, PicCount},
+            {Element::Min, PicMin},
+            {Element::Close, PicClose}};
+}
+
 void FrmFM::AdjustPosition(const QStringList &field) {
+    skins::Layout layout;
+    for (const auto &[element, widget] : LayoutElements())
+        layout[element] = {twips::Left(widget), twips::Top(widget), twips::Width(widget),
+                           twips::Height(widget)};
+    const auto apply = [&] {
+        for (const auto &[element, widget] : LayoutElements())
+            twips::Move(widget, layout.at(element).left, layout.at(element).top);
+    };
     ui::RunShowingErrors([&] {
-        twips::SetLeft(PicSettingsBox, Twips(field[0]));
-        twips::SetTop(PicSettingsBox, Twips(field[1]));
-        twips::SetTop(PicPlay, Twips(field[2]));
-        twips::SetLeft(PicPlay, Twips(field[3]));
-        twips::SetLeft(PicMess, Twips(field[4]));
-        twips::SetTop(PicMess, Twips(field[5]));
-        twips::SetLeft(PicLists, Twips(field[6]));
-        twips::SetLeft(PicUp, Twips(field[7]));
-        twips::SetTop(PicMin, Twips(field[8]));
-        twips::SetLeft(PicMin, Twips(field[9]));
-        twips::Move(PicAboutMe, twips::Left(PicSettingsBox), twips::Top(PicSettingsBox));
-        twips::Move(PicHolder, twips::Left(PicMess), twips::Top(PicMess));
-        // The button row runs from Play with 35 twips between neighbours; Stop Recording takes Record's
-        // place.
-        const auto after = [](QWidget *element, QWidget *neighbour) {
-            twips::Move(element, twips::Left(neighbour) + twips::Width(neighbour) + 35,
-                        twips::Top(neighbour));
-        };
-        after(PicStop, PicPlay);
-        after(PicRecord, PicStop);
-        twips::Move(PicRecordStop, twips::Left(PicRecord), twips::Top(PicRecord));
-        after(PicSettings, PicRecord);
-        after(PicAdvanceRec, PicSettings);
-        after(PicAbout, PicAdvanceRec);
-        twips::Move(PicNews, twips::Left(PicPlay), twips::Top(PicPlay) - twips::Height(PicNews) - 160);
-        twips::SetTop(PicUp, twips::Top(PicHolder) + 50);
-        twips::SetTop(PicLists, twips::Top(PicUp) + twips::Height(PicUp) + 50);
-        twips::Move(PicDown, twips::Left(PicUp), twips::Top(PicLists) + twips::Height(PicLists) + 50);
-        twips::Move(PicCount, twips::Left(PicDown) + 450, twips::Top(PicDown));
-        twips::Move(PicClose, twips::Left(PicMin) + twips::Width(PicMin) + 150, twips::Top(PicMin));
+        try {
+            skins::AdjustLayout(layout, field);
+        } catch (...) {
+            apply(); // what the layout reached before a bad field stays
+            throw;
+        }
+        apply();
     });
 }

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "player/window-drag.h"
 
@@ -23,6 +25,9 @@ class QAction;
 class CSocket;
 namespace platform::tray {
 class TrayIcon;
+}
+namespace skins {
+enum class Element;
 }
 namespace platform::media {
 class MediaPlayerControl;
@@ -235,6 +240,8 @@ private:
     void CreateRecording();
     void ApplySkinColours(const QColor &back, const QColor &fore);
     void LoadSkinImages(const QString &folder);
+    // The elements the layout places, by their place in it.
+    std::vector<std::pair<skins::Element, QWidget *>> LayoutElements() const;
     void CreateNews();
     void CreateSettingsPanel();
     void SetNewsCaption(const QString &caption);

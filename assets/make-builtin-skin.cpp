@@ -1,6 +1,7 @@
 // Draws the built-in skin and writes its pictures as PNG files into the folder given on the command line.
 
 #include "message-art.h"
+#include "pointer-art.h"
 #include "skin-art.h"
 
 #include <QDir>
@@ -42,6 +43,7 @@ int main(int argc, char *argv[]) {
     std::vector<skinart::SkinImage> pictures = skinart::RenderSkin(BuiltinStyle());
     // The recording hint window wears the built-in look whatever the skin.
     pictures.push_back({QStringLiteral("Message"), skinart::PaintMessage(BuiltinStyle().palette)});
+    pictures.push_back({QStringLiteral("Pointer"), skinart::PaintPointer(BuiltinStyle().palette)});
     for (const skinart::SkinImage &picture : pictures) {
         const QString path = folder.filePath(picture.name + QStringLiteral(".png"));
         if (!WritePng(picture.image, path)) {

@@ -49,8 +49,9 @@ bool WriteSkin(const QDir &skins, const SampleSkin &skin) {
     if (!QDir().mkpath(folder))
         return false;
     const skinart::SkinPalette &palette = skin.style.palette;
-    const QString settings = ColourLine(palette.body) + ColourLine(palette.trim) + ColourLine(palette.screen) +
-                             QString::fromLatin1(kLayout) + QStringLiteral("\r\n");
+    const QString settings = ColourLine(palette.body) + ColourLine(palette.trim) +
+                             ColourLine(palette.screen) + QString::fromLatin1(kLayout) +
+                             QStringLiteral("\r\n");
     if (!Write(folder + QStringLiteral("/Settings.ini"), settings.toLatin1()))
         return false;
     for (const skinart::SkinImage &picture : skinart::RenderSkin(skin.style)) {
@@ -59,7 +60,8 @@ bool WriteSkin(const QDir &skins, const SampleSkin &skin) {
             continue;
         // The main picture stays a bitmap: its key colour must survive exactly.
         const bool main = picture.name == QLatin1String("Main");
-        const QString path = folder + u'/' + picture.name + (main ? QStringLiteral(".bmp") : QStringLiteral(".jpg"));
+        const QString path =
+            folder + u'/' + picture.name + (main ? QStringLiteral(".bmp") : QStringLiteral(".jpg"));
         if (!WriteImage(picture.image.convertToFormat(QImage::Format_RGB32), path, main ? "BMP" : "JPG"))
             return false;
     }

@@ -50,10 +50,9 @@ void FrmFM::CreateElements() {
 
     PicNews = Frame(this, kBackColour);
     twips::Place(PicNews, 3240, 4785, 2715, 300);
-    LblMessage = new QLabel(PicNews);
+    LblMessage = new PictureBox(PicNews);
     twips::Place(LblMessage, 60, 15, 2505, 195);
     colours::Set(LblMessage, kBackColour, kForeColour);
-    LblMessage->setText(kCreditCaption);
 
     PicUp = Picture(this, QStringLiteral("Up.jpg"), 7110, 2505);
     PicLists = Frame(this, Qt::black);

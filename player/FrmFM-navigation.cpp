@@ -3,6 +3,7 @@
 #include "common/error-handling.h"
 #include "platform/ui/error-box.h"
 #include "player/FrmFM.h"
+#include "player/ModOthers-hover.h"
 #include "player/picture-box.h"
 
 #include <QLabel>
@@ -28,7 +29,7 @@ void FrmFM::LstStations_Click() {
 
 void FrmFM::StartListRepeat(const QString &direction) {
     ui::RunShowingErrors([&] {
-        // Hover help is released here once rollover buttons join the window.
+        ModOthers::UnhookHover();
         TmrListTag = direction;
         TmrList->start();
     });

@@ -10,6 +10,7 @@
 #include "platform/ui/message-box.h"
 #include "player/FrmBig.h"
 #include "player/FrmFM.h"
+#include "player/ModOthers-hover.h"
 #include "player/ModOthers.h"
 #include "player/ModSysTray.h"
 #include "player/picture-box.h"
@@ -93,7 +94,7 @@ void FrmFM::PlayName() {
 
 void FrmFM::PicPlay_Click() {
     ui::RunShowingErrors([this] {
-        // Hover help is released here once rollover buttons join the window.
+        ModOthers::UnhookHover();
         if (!ClipPlayed)
             PlayName();
         PicMess->hide();
@@ -116,6 +117,7 @@ void FrmFM::LstStations_DblClick() {
 
 void FrmFM::PicStop_Click() {
     ui::RunShowingErrors([this] {
+        ModOthers::UnhookHover();
         WM->close();
         QCoreApplication::processEvents();
         StationPlaying = false;

@@ -6,6 +6,7 @@
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
 #include "player/FrmFM.h"
+#include "player/ModOthers-hover.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
 #include "player/recording/ModRecorder.h"
@@ -72,7 +73,7 @@ void FrmFM::PicRecord_Click() {
 
 void FrmFM::PicRecordStop_Click() {
     try {
-        // Hover help is released here once rollover buttons join the window.
+        ModOthers::UnhookHover();
         ModRecorder::IsRecording = false;
         LblMessage->setText(QStringLiteral("Saving MP3 File Please wait...."));
         LblMessage->repaint();
@@ -97,7 +98,7 @@ void FrmFM::PicRecordStop_Click() {
             return converter.CreateWAVtoMP3(wave, mp3, true);
         }();
         if (result.isEmpty()) {
-            LblMessage->setText(kCreditCaption);
+            ShowCreditCaption();
             LblMessage->repaint();
             ShowHeadlines();
             if (ui::MessageBox(
@@ -134,7 +135,7 @@ void FrmFM::FinishRecording() {
 
 void FrmFM::PicAdvanceRec_Click() {
     ui::RunShowingErrors([this] {
-        // Hover help is released here once rollover buttons join the window.
+        ModOthers::UnhookHover();
         if (!platform::shell::StartProgram(m_programFolder + QStringLiteral("/Encoder.dll"),
                                            {QString::fromLatin1(common::kAdvancedRecorderToken)}))
             throw common::RuntimeError::fromNumber(common::ErrFileNotFound, QStringLiteral("FrmFM"));

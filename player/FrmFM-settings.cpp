@@ -6,6 +6,7 @@
 #include "common/settings-store.h"
 #include "platform/ui/error-box.h"
 #include "player/FrmFM.h"
+#include "player/ModOthers-hover.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
 
@@ -23,14 +24,14 @@ void FrmFM::CreateSettingsPanel() {
 
 void FrmFM::PicSettings_Click() {
     ui::RunShowingErrors([this] {
-        // Hover help is released here once rollover buttons join the window.
+        ModOthers::UnhookHover();
         PicSettingsBox->setVisible(PicSettingsBox->isHidden());
         PicSettingsBox->raise();
     });
 }
 
 void FrmFM::PicOK_Click() {
-    // Hover help is released here once rollover buttons join the window.
+    ModOthers::UnhookHover();
     SkipOnError([] { QCoreApplication::processEvents(); });
     SkipOnError([this] { PicSettingsBox->hide(); });
     SkipOnError([this] {

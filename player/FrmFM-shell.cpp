@@ -7,6 +7,7 @@
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
 #include "player/FrmFM.h"
+#include "player/ModOthers-hover.h"
 #include "player/ModSysTray.h"
 #include "player/links.h"
 #include "player/picture-box.h"
@@ -73,7 +74,7 @@ void FrmFM::GoToTray() {
 
 void FrmFM::PicMin_Click() {
     ui::RunShowingErrors([this] {
-        // Hover help is released here once rollover buttons join the window.
+        ModOthers::UnhookHover();
         GoToTray();
     });
 }
@@ -96,7 +97,10 @@ void FrmFM::mnuClose_Click() {
 }
 
 void FrmFM::PicClose_Click() {
-    ui::RunShowingErrors([this] { Unload(); });
+    ui::RunShowingErrors([this] {
+        ModOthers::UnhookHover();
+        Unload();
+    });
 }
 
 void FrmFM::Unload() {
@@ -109,6 +113,7 @@ void FrmFM::Unload() {
 
 void FrmFM::PicAbout_Click() {
     ui::RunShowingErrors([this] {
+        ModOthers::UnhookHover();
         PicAboutMe->show();
         PicAboutMe->raise();
     });

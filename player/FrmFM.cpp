@@ -27,6 +27,7 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     CreateRecording();
     CreateNews();
     CreateSettingsPanel();
+    CreateRollover();
     ConnectHandlers();
 }
 

@@ -62,7 +62,9 @@ public:
     // The media player control inside PicHolder.
     platform::media::MediaPlayerControl *WM;
     QFrame *PicNews;
-    QLabel *LblMessage;
+    // The help line: the credit caption at rest (a click opens the developers' page), a button's help
+    // text while the pointer rests on it, the recording's messages.
+    PictureBox *LblMessage;
     PictureBox *PicUp;
     QFrame *PicLists;
     QListWidget *LstStations;
@@ -204,6 +206,10 @@ public:
     void PicSettings_Click();
     void PicOK_Click();
 
+    // The help line at rest: the credit caption, the custom pointer and the link's tooltip.
+    void ShowCreditCaption();
+    void LblMessage_Click();
+
     // Recording: Record starts it and returns only when it has been stopped and converted; Stop
     // Recording (or Stop, or closing the player) stops it, saves it and converts it into
     // "Recorded_ddmmyyhhmmss.mp3" beside the program, or in the music folder when the program folder
@@ -244,6 +250,7 @@ private:
     std::vector<std::pair<skins::Element, QWidget *>> LayoutElements() const;
     void CreateNews();
     void CreateSettingsPanel();
+    void CreateRollover();
     void SetNewsCaption(const QString &caption);
     // Releases the fetch's socket and starts over with a new one: the next fetch starts afresh.
     void AbandonFetch();

@@ -4,6 +4,8 @@
 namespace player::links {
 
 inline constexpr char kHomePage[] = "https://tunelark.example.org/";
+// Where the credit caption of the help line leads.
+inline constexpr char kDeveloperPage[] = "https://tunelark.example.org/developers";
 inline constexpr char kFaqPage[] = "https://tunelark.example.org/faq";
 inline constexpr char kSupportAddress[] = "support@tunelark.example.org";
 inline constexpr char kSupportMail[] = "mailto:support@tunelark.example.org?subject=Tunelark";

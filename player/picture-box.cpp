@@ -23,3 +23,5 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
     if (rect().contains(event->position().toPoint()))
         emit Click();
 }
+
+void PictureBox::mouseMoveEvent(QMouseEvent *) { emit MouseMove(); }

@@ -17,11 +17,14 @@ public:
 signals:
     void MouseDown(Qt::MouseButton button);
     void MouseUp(Qt::MouseButton button);
+    // The pointer moved over the element (with mouse tracking on, also with no button held).
+    void MouseMove();
     void Click();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     QPixmap m_picture;

@@ -140,7 +140,8 @@ private slots:
                 QString(kDesignLayout).replace("3180", "3300").toUtf8() + "\r\n")
             << QStringList{"4", "5", "6"} << 3300.0;
         QTest::newRow("nine layout fields: nothing moves")
-            << QByteArray("1,0,0\r\n1,0,0\r\n1,0,0\r\n3120, 2415, 5250, 3300, 3240, 2505, 6255, 7110, 1995\r\n")
+            << QByteArray(
+                   "1,0,0\r\n1,0,0\r\n1,0,0\r\n3120, 2415, 5250, 3300, 3240, 2505, 6255, 7110, 1995\r\n")
             << QStringList{"1", "1", "1"} << 3180.0;
         QTest::newRow("eleven layout fields: the eleventh is ignored")
             << ("1,0,0\r\n1,0,0\r\n1,0,0\r\n" + QString(kDesignLayout).replace("3180", "3300").toUtf8() +

@@ -3,12 +3,15 @@
 
 #include "common/settings-store.h"
 #include "player/FrmFM.h"
+#include "player/ModOthers.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
 #include "tests/support/test-environment.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -82,6 +85,21 @@ private slots:
         QVERIFY(!window->ChkNews->isChecked());
         QVERIFY(!window->LblNews->isVisibleTo(window.get()));
         QCOMPARE(window->LstSkins->currentRow(), 0); // no skin chosen: the built-in one
+    }
+
+    // The player's own reload: the window is unloaded and a new one loaded in its place.
+    void playerReloadsItsWindow() {
+        QPointer<FrmFM> first = ModOthers::StartPlayer();
+        QVERIFY(first);
+        first->PicOK_Click();
+        QTRY_VERIFY(first.isNull());
+        FrmFM *reloaded = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *candidate = qobject_cast<FrmFM *>(widget); candidate && candidate->isVisible())
+                reloaded = candidate;
+        QVERIFY(reloaded);
+        reloaded->close();
+        delete reloaded;
     }
 };
 

@@ -196,6 +196,18 @@ private slots:
         QCOMPARE(window->PicPlay->picture().size(), QSize(30, 26));
     }
 
+    // A layout field that is not a number ends the layout there: what came before it stays.
+    void badLayoutFieldStopsTheLayout() {
+        makeSkin("Odd",
+                 "1,0,0\r\n1,0,0\r\n1,0,0\r\n3000, 2415, 5250, 3180, x, 2505, 6255, 7110, 1995, 7800\r\n");
+        load("Odd");
+        QCOMPARE(skinBoxes().size(), 1);
+        QCOMPARE(skinBoxes()[0].text, QStringLiteral("Type mismatch"));
+        QCOMPARE(twips::Left(window->PicSettingsBox), 3000.0);
+        QCOMPARE(twips::Left(window->PicMess), 3240.0);
+        QCOMPARE(Skin("BackColor"), QStringLiteral("1")); // the colours stay applied
+    }
+
     void oversizedImageIsRefused() {
         makeSkin("Huge", "1,0,0\r\n", {{"Play.jpg", Filled(8193, 1, Qt::red)}});
         load("Huge");

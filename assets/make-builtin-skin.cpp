@@ -1,13 +1,9 @@
 // Draws the built-in skin and writes its pictures as PNG files into the folder given on the command line.
 
+#include "generator-main.h"
 #include "message-art.h"
 #include "pointer-art.h"
 #include "skin-art.h"
-
-#include <QDir>
-#include <QGuiApplication>
-#include <QSaveFile>
-#include <cstdio>
 
 namespace {
 
@@ -19,37 +15,19 @@ skinart::SkinStyle BuiltinStyle() {
     return {palette, outline};
 }
 
-bool WritePng(const QImage &image, const QString &path) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
-}
-
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", qPrintable(args.value(0)));
-        return 2;
-    }
-    const QDir folder(args[1]);
-    if (!folder.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create folder %s\n", qPrintable(args[1]));
-        return 1;
-    }
-    std::vector<skinart::SkinImage> pictures = skinart::RenderSkin(BuiltinStyle());
-    // The recording hint window wears the built-in look whatever the skin.
-    pictures.push_back({QStringLiteral("Message"), skinart::PaintMessage(BuiltinStyle().palette)});
-    pictures.push_back({QStringLiteral("Pointer"), skinart::PaintPointer(BuiltinStyle().palette)});
-    for (const skinart::SkinImage &picture : pictures) {
-        const QString path = folder.filePath(picture.name + QStringLiteral(".png"));
-        if (!WritePng(picture.image, path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
+    return skinart::RunGenerator(argc, argv, [](const QDir &folder) {
+        std::vector<skinart::SkinImage> pictures = skinart::RenderSkin(BuiltinStyle());
+        // The recording hint window wears the built-in look whatever the skin.
+        pictures.push_back({QStringLiteral("Message"), skinart::PaintMessage(BuiltinStyle().palette)});
+        pictures.push_back({QStringLiteral("Pointer"), skinart::PaintPointer(BuiltinStyle().palette)});
+        for (const skinart::SkinImage &picture : pictures) {
+            const QString path = folder.filePath(picture.name + QStringLiteral(".png"));
+            if (!skinart::WriteImageFile(picture.image, path, "PNG"))
+                return QStringLiteral("cannot write ") + path;
         }
-    }
-    return 0;
+        return QString();
+    });
 }

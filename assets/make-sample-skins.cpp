@@ -2,12 +2,10 @@
 // Main.bmp, Welcome.jpg, Box.jpg, every button's image and rollover twin as JPEG, and Settings.ini
 // with the skin's colours and the layout line. Usage: make-sample-skins <Skins folder>
 
+#include "generator-main.h"
 #include "skin-art.h"
 
-#include <QDir>
-#include <QGuiApplication>
 #include <QSaveFile>
-#include <cstdio>
 
 namespace {
 
@@ -39,11 +37,6 @@ bool Write(const QString &path, const QByteArray &bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-bool WriteImage(const QImage &image, const QString &path, const char *format) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image.save(&file, format, 92) && file.commit();
-}
-
 bool WriteSkin(const QDir &skins, const SampleSkin &skin) {
     const QString folder = skins.filePath(QString::fromLatin1(skin.name));
     if (!QDir().mkpath(folder))
@@ -62,7 +55,8 @@ bool WriteSkin(const QDir &skins, const SampleSkin &skin) {
         const bool main = picture.name == QLatin1String("Main");
         const QString path =
             folder + u'/' + picture.name + (main ? QStringLiteral(".bmp") : QStringLiteral(".jpg"));
-        if (!WriteImage(picture.image.convertToFormat(QImage::Format_RGB32), path, main ? "BMP" : "JPG"))
+        if (!skinart::WriteImageFile(picture.image.convertToFormat(QImage::Format_RGB32), path,
+                                     main ? "BMP" : "JPG", 92))
             return false;
     }
     return true;
@@ -71,20 +65,11 @@ bool WriteSkin(const QDir &skins, const SampleSkin &skin) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: %s <Skins folder>\n", qPrintable(args.value(0)));
-        return 2;
-    }
-    const QDir skins(args[1]);
-    for (const SampleSkin &skin : kSkins) {
-        if (!WriteSkin(skins, skin)) {
-            std::fprintf(stderr, "cannot write the skin %s into %s\n", skin.name, qPrintable(args[1]));
-            return 1;
-        }
-    }
-    return 0;
+    return skinart::RunGenerator(argc, argv, [](const QDir &skins) {
+        for (const SampleSkin &skin : kSkins)
+            if (!WriteSkin(skins, skin))
+                return QStringLiteral("cannot write the skin %1 into %2")
+                    .arg(QLatin1String(skin.name), skins.path());
+        return QString();
+    });
 }

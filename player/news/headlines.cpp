@@ -1,21 +1,15 @@
 #include "player/news/headlines.h"
 
+#include "common/blanks.h"
+
 namespace news {
+
+using common::TrimBlanks;
 
 namespace {
 
 const QString kMarker = QStringLiteral("theSummaries[0] = '");
 const QString kKeyStart = QStringLiteral("theSummaries[");
-
-// Only blanks are trimmed, never line breaks or tabs.
-QString TrimBlanks(const QString &text) {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 // One entry's headline: the first "theSummaries[j] = " it holds removed, and the character after it
 // (the opening apostrophe, when nothing else stands before it) dropped.

@@ -1,5 +1,6 @@
 #include "player/recording/ModRecorder.h"
 
+#include "common/blanks.h"
 #include "common/rounding.h"
 #include "common/runtime-error.h"
 #include "common/settings-store.h"
@@ -181,13 +182,7 @@ void FixWaveHeader() {
 }
 
 QString GetShortPath(const QString &path) {
-    // Only blanks are trimmed, as the classic Trim does.
-    qsizetype begin = 0, end = path.size();
-    while (begin < end && path.at(begin) == u' ')
-        ++begin;
-    while (end > begin && path.at(end - 1) == u' ')
-        --end;
-    const QString trimmed = path.mid(begin, end - begin);
+    const QString trimmed = common::TrimBlanks(path);
     return !trimmed.isEmpty() && QFileInfo::exists(trimmed) ? trimmed : QString();
 }
 

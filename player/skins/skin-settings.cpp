@@ -27,15 +27,6 @@ int Component(const QString &field) {
 
 } // namespace
 
-QString TrimBlanks(const QString &text) {
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 std::int32_t ParseColourLine(const QString &line) {
     const QStringList fields = line.split(u',');
     if (fields.size() < 3)

@@ -3,6 +3,8 @@
 // combo-box colour ("R, G, B" each), layout (ten twip numbers). Blank lines leave a value as it was,
 // so with more lines the last of each kind wins. Untrusted input: size-limited and checked.
 
+#include "common/blanks.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -31,7 +33,6 @@ std::int32_t ParseColourLine(const QString &line);
 // The lines of a text: a line ends at CR LF or at a lone CR.
 QStringList SettingsLines(const QByteArray &text);
 
-// Trims blanks only (not tabs or line breaks), as the skin files are read.
-QString TrimBlanks(const QString &text);
+using common::TrimBlanks;
 
 } // namespace skins

@@ -5,6 +5,7 @@
 #include "player/news/headlines.h"
 #include "player/picture-box.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -33,15 +34,22 @@ public:
     QTimer hoverTime;
 };
 
+QEvent::Type HoverNotice() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
 HoverHook &Hook() {
     static HoverHook *hook = [] {
         auto *created = new HoverHook;
         created->hoverTime.setSingleShot(true);
         created->hoverTime.setInterval(1);
+        // The hover notice: sent to the hooked button while the pointer is still on it.
         QObject::connect(&created->hoverTime, &QTimer::timeout, created, [created] {
             if (created->hoverArmed && created->normal && created->normal->underMouse()) {
                 created->hoverArmed = false;
-                created->hover();
+                QEvent notice(HoverNotice());
+                QCoreApplication::sendEvent(created->normal, &notice);
             }
         });
         return created;
@@ -53,23 +61,7 @@ FrmFM *MainWindow(PictureBox *element) {
     return element ? qobject_cast<FrmFM *>(element->window()) : nullptr;
 }
 
-bool HoverHook::eventFilter(QObject *watched, QEvent *event) {
-    hookedWindow = watched;
-    switch (event->type()) {
-    case QEvent::MouseMove:
-        TrackHover();
-        return true; // the button's own mouse-move handler does not run while it is hooked
-    case QEvent::Leave:
-        if (leaveArmed) {
-            leaveArmed = false;
-            hoverArmed = false;
-            leave();
-        }
-        return false;
-    default:
-        return false;
-    }
-}
+bool HoverHook::eventFilter(QObject *watched, QEvent *event) { return HoverWindowProc(watched, event); }
 
 void HoverHook::hover() {
     FrmFM *window = MainWindow(normal);
@@ -94,6 +86,29 @@ void HoverHook::leave() {
 }
 
 } // namespace
+
+bool HoverWindowProc(QObject *window, QEvent *event) {
+    HoverHook &hook = Hook();
+    hook.hookedWindow = window;
+    if (event->type() == HoverNotice()) {
+        hook.hover();
+        return true;
+    }
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        TrackHover();
+        return true; // the button's own mouse-move handler does not run while it is hooked
+    case QEvent::Leave:
+        if (hook.leaveArmed) {
+            hook.leaveArmed = false;
+            hook.hoverArmed = false;
+            hook.leave();
+        }
+        return false; // passed on, as every other event
+    default:
+        return false;
+    }
+}
 
 void HookHover(QObject *window, const QString &helpText, PictureBox *normal, PictureBox *rollover) {
     HoverHook &hook = Hook();

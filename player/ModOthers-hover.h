@@ -9,6 +9,7 @@
 #include <QString>
 
 class PictureBox;
+class QEvent;
 class QObject;
 
 namespace ModOthers {
@@ -18,6 +19,9 @@ namespace ModOthers {
 void HookHover(QObject *window, const QString &helpText, PictureBox *normal, PictureBox *rollover);
 // Takes the hook off the hooked button; the hook's state stays as it is.
 void UnhookHover();
+// The hook on the hooked button: takes its mouse moves (each asks for a hover notice), handles the
+// leave notice, and passes every other event on. True when the event is taken.
+bool HoverWindowProc(QObject *window, QEvent *event);
 // Asks for one hover notice (1 ms from now) and one leave notice for the hooked button.
 void TrackHover();
 // Undoes the last swap, puts `target`'s picture into the main window's PicTemp and gives `target`

@@ -19,14 +19,18 @@ struct SampleSkin {
 const SampleSkin kSkins[] = {
     {"Harbour Night",
      {{QColor(14, 30, 56), QColor(168, 204, 232), QColor(4, 10, 22), QColor(255, 0, 255)},
-      {QRectF(14, 100, 695, 390), 80, QRectF(150, 44, 423, 90), 40, 26, QRectF(120, 450, 140, 56), 20}}},
+      {QRectF(14, 100, 695, 390), 80, QRectF(150, 44, 423, 90), 40, 26, QRectF(120, 450, 140, 56), 20},
+      false}},
     {"Fern Valley",
      {{QColor(30, 58, 30), QColor(226, 214, 160), QColor(10, 22, 10), QColor(0, 0, 254)},
-      {QRectF(28, 96, 667, 410), 48, QRectF(186, 30, 351, 110), 54, 0, QRectF(), 0}}},
+      {QRectF(28, 96, 667, 410), 48, QRectF(186, 30, 351, 110), 54, 0, QRectF(), 0},
+      false}},
 };
 
-// The built-in design positions, in the order of the layout line.
-const char *const kLayout = "3120, 2415, 5250, 3180, 3240, 2505, 6255, 7110, 1995, 7800";
+// The layout line: the player derives most places from these ten (the button row 35 twips apart, the
+// list 50 twips under its arrow, Exit 150 twips right of Minimize), so they are chosen to bring every
+// element within a pixel or two of the places the pictures are drawn for.
+const char *const kLayout = "3120, 2415, 5250, 3180, 3240, 2490, 6255, 7110, 1995, 7725";
 
 QString ColourLine(const QColor &colour) {
     return QStringLiteral("%1, %2, %3\r\n").arg(colour.red()).arg(colour.green()).arg(colour.blue());

@@ -86,16 +86,20 @@ QImage PaintPlate(const QSize &size, qreal titleHeight, const SkinPalette &pal) 
     p.fillRect(r.adjusted(1, 1, -1, -1), MetalGradient(r, pal.trim));
     p.fillRect(r.adjusted(3, 3, -3, -3), Darker(pal.trim, 0.6));
     const QRectF title(4, 4, r.width() - 8, titleHeight);
-    p.fillRect(title, VerticalGradient(title, Mix(pal.body, pal.trim, 0.24), Mix(pal.body, pal.trim, 0.06)));
-    PaintWaveMark(p, {title.left() + 14, title.center().y() - 1}, 18, pal.trim);
-    p.fillRect(QRectF(4, title.bottom(), r.width() - 8, 1), WithAlpha(pal.trim, 150));
+    if (titleHeight > 0) {
+        p.fillRect(title,
+                   VerticalGradient(title, Mix(pal.body, pal.trim, 0.24), Mix(pal.body, pal.trim, 0.06)));
+        PaintWaveMark(p, {title.left() + 14, title.center().y() - 1}, 18, pal.trim);
+        p.fillRect(QRectF(4, title.bottom(), r.width() - 8, 1), WithAlpha(pal.trim, 150));
+    }
     // Flat, so the panel's own buttons and controls blend in wherever they sit.
     p.fillRect(QRectF(4, title.bottom() + 1, r.width() - 8, r.height() - title.bottom() - 5),
                Darker(pal.body, 0.25));
     return image;
 }
 
-QImage PaintPanel(const SkinPalette &pal) { return PaintPlate(layout::kPanel.size(), 24, pal); }
+// No title bar: the panels' headings sit at their top.
+QImage PaintPanel(const SkinPalette &pal) { return PaintPlate(layout::kPanel.size(), 0, pal); }
 
 namespace {
 

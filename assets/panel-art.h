@@ -10,7 +10,8 @@ namespace skinart {
 
 QImage PaintWelcome(const SkinPalette &palette);
 QImage PaintPanel(const SkinPalette &palette);
-// A plate of `size` with a metal rim and a title bar `titleHeight` high carrying the radio mark: the
+// A plate of `size` with a metal rim and, when `titleHeight` is above 0, a title bar that high carrying
+// the radio mark: the
 // face of the panels and of the recording hint window.
 QImage PaintPlate(const QSize &size, qreal titleHeight, const SkinPalette &palette);
 QImage PaintIcon(const SkinPalette &palette); // with a transparent surround

@@ -26,7 +26,7 @@ std::vector<SkinImage> RenderSkin(const SkinStyle &style) {
             buttons.push_back({button.name + QStringLiteral("R"),
                                PaintButton(background, button.symbol, button.plate, true, pal)});
             // The faceplate shows every button at rest, so it looks complete before the player sets them in.
-            if (button.host == layout::Host::Main && !button.alternate)
+            if (style.buttonsOnFaceplate && button.host == layout::Host::Main && !button.alternate)
                 onMain.drawImage(button.rect.topLeft(), normal);
         }
     }

@@ -29,6 +29,9 @@ struct OutlineShape {
 struct SkinStyle {
     SkinPalette palette;
     OutlineShape outline;
+    // The faceplate shows the buttons at rest where the built-in layout puts them; a skin whose layout
+    // line moves them a little leaves them off, so no copy peeks out beside a moved button.
+    bool buttonsOnFaceplate = true;
 };
 
 // t = 0 gives a, t = 1 gives b. Shades are mixed this way so four palette colours are enough for a skin.

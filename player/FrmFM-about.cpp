@@ -22,9 +22,10 @@ QLabel *Line(QWidget *panel, const QString &text, int top, int height = 240) {
     return label;
 }
 
-QString Link(const char *target, const QString &text) {
-    // The link takes the label's link colour, which a skin sets.
-    return QStringLiteral("<a href=\"%1\">%2</a>").arg(QLatin1String(target), text);
+// A link in its own colour (rich-text links do not follow the label's palette).
+QString Link(const char *target, const QString &text, const QColor &colour = QColor(235, 228, 199)) {
+    return QStringLiteral("<a href=\"%1\" style=\"color:%3\">%2</a>")
+        .arg(QLatin1String(target), text, colour.name());
 }
 
 } // namespace
@@ -33,6 +34,7 @@ void FrmFM::CreateAboutPanel() {
     PicAboutMe = new PictureBox(this);
     PicAboutMe->setPicture(player::BuiltInImage(QStringLiteral("Box.jpg")));
     PicAboutMe->move(common::TwipsToPixels(3120), common::TwipsToPixels(2430));
+    PicAboutMe->setFont(PanelFont());
     PicAboutMe->hide();
 
     LblName = Line(PicAboutMe, QStringLiteral("<b>Tunelark</b>"), 225, 300);
@@ -49,8 +51,8 @@ void FrmFM::CreateAboutPanel() {
     LblFaq = Line(PicAboutMe, QStringLiteral("Questions?"), 1965);
     ImgFAQ = Line(PicAboutMe, Link(player::links::kFaqPage, QStringLiteral("Read the FAQ")), 1965);
     ImgFAQ->move(ImgFAQ->x() + common::TwipsToPixels(1100), ImgFAQ->y());
-    ImgMoreSkins =
-        Line(PicSettingsBox, Link(player::links::kMoreSkinsPage, QStringLiteral("More skins…")), 2445);
+    ImgMoreSkins = Line(PicSettingsBox, QString(), 2445);
+    SetMoreSkinsColour(QColor(235, 228, 199));
     ImgMoreSkins->move(common::TwipsToPixels(3090), ImgMoreSkins->y());
     for (QLabel *link : {ImgMail, ImgURL, ImgFAQ, ImgMoreSkins}) {
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
@@ -61,4 +63,9 @@ void FrmFM::CreateAboutPanel() {
     PicCloseW = new PictureBox(PicAboutMe);
     PicCloseW->setPicture(player::BuiltInImage(QStringLiteral("Close.jpg")));
     PicCloseW->move(common::TwipsToPixels(2055), common::TwipsToPixels(2745));
+}
+
+void FrmFM::SetMoreSkinsColour(const QColor &colour) {
+    ImgMoreSkins->setText(Link(player::links::kMoreSkinsPage, QStringLiteral("More skins…"), colour));
+    ImgMoreSkins->adjustSize();
 }

@@ -37,6 +37,13 @@ PictureBox *Picture(QWidget *parent, const QString &skinFile, int left, int top)
 
 } // namespace
 
+QFont FrmFM::PanelFont() {
+    // Small enough that the panels' texts fit the places they are designed for.
+    QFont font;
+    font.setPixelSize(10);
+    return font;
+}
+
 void FrmFM::CreateElements() {
     BackPic = Picture(this, QStringLiteral("Main.bmp"), 0, 0);
     BackPic->hide();
@@ -49,6 +56,7 @@ void FrmFM::CreateElements() {
     PicMess = Picture(this, QStringLiteral("Welcome.jpg"), 3240, 2505);
 
     PicNews = Frame(this, kBackColour);
+    PicNews->setFont(PanelFont());
     twips::Place(PicNews, 3240, 4785, 2715, 300);
     LblMessage = new PictureBox(PicNews);
     twips::Place(LblMessage, 60, 15, 2505, 195);
@@ -82,6 +90,7 @@ void FrmFM::CreateElements() {
     PicAbout = Picture(this, QStringLiteral("About.jpg"), 5565, 5250);
 
     PicSettingsBox = Picture(this, QStringLiteral("Box.jpg"), 3120, 2415);
+    PicSettingsBox->setFont(PanelFont());
     PicSettingsBox->hide();
     const QStringList &captions = player::SampleRateCaptions();
     for (int index = 0; index < int(OptSampleRate.size()); ++index) {
@@ -97,7 +106,7 @@ void FrmFM::CreateElements() {
     LblShowNews = new PictureBox(PicSettingsBox);
     LblShowNews->setText(QStringLiteral("Show Indian News Headlines"));
     twips::Place(LblShowNews, 450, 2235, 2085, 195);
-    colours::Set(LblShowNews, kBackColour, kForeColour);
+    colours::SetFore(LblShowNews, kForeColour);
     PicOK = Picture(PicSettingsBox, QStringLiteral("Close.jpg"), 2011, 2700);
 
     CreateSettingsPanelElements();
@@ -123,6 +132,11 @@ void FrmFM::CreateSettingsPanelElements() {
         label(QStringLiteral("Please Select the Recording Rate. Higher Rate = Better Quality but Larger "
                              "will be your MP3 file size."),
               210, 615, 2505, 600);
+    // Four lines of the smaller type fill its place from the top.
+    LblRecMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont small = PanelFont();
+    small.setPixelSize(9);
+    LblRecMsg->setFont(small);
     LblSkinHead = label(QStringLiteral("<b>Player Skin</b>"), 3090, 225, 1200, 240);
     LnVert = new QFrame(PicSettingsBox);
     twips::Place(LnVert, 2775, 240, 15, 2325);

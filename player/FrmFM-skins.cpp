@@ -96,7 +96,7 @@ void FrmFM::LoadSkin(const QString &name) {
 }
 
 void FrmFM::ApplySkinColours(const QColor &back, const QColor &fore) {
-    colours::SetFore(ImgMoreSkins, fore);
+    SetMoreSkinsColour(fore);
     colours::SetFore(LblNews, fore);
     colours::Set(LstStations, back, fore);
     colours::SetFore(LblMessage, fore);

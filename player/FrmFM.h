@@ -37,7 +37,7 @@ class FrmFM : public QWidget {
     Q_OBJECT
 public:
     // The help line at rest.
-    static inline const QString kCreditCaption = QStringLiteral("DEVELOPED BY :- THE TUNELARK DEVELOPERS");
+    static inline const QString kCreditCaption = QStringLiteral("DEVELOPED BY :- TUNELARK TEAM");
 
     // `programFolder` is the folder of the executable, without a trailing separator.
     explicit FrmFM(const QString &programFolder, QWidget *parent = nullptr);
@@ -238,6 +238,9 @@ protected:
 
 private:
     void CreateElements();
+    static QFont PanelFont();
+    // The settings panel's link to more skins, in a skin's text colour.
+    void SetMoreSkinsColour(const QColor &colour);
     void CreateSettingsPanelElements();
     void CreateRolloverTwins();
     void CreateAboutPanel();

@@ -37,7 +37,7 @@ class FrmFM : public QWidget {
     Q_OBJECT
 public:
     // The help line at rest.
-    static inline const QString kCreditCaption = QStringLiteral("DEVELOPED BY :- TUNELARK TEAM");
+    static inline const QString kCreditCaption = QStringLiteral("DEVELOPED BY :- TUNELARK");
 
     // `programFolder` is the folder of the executable, without a trailing separator.
     explicit FrmFM(const QString &programFolder, QWidget *parent = nullptr);

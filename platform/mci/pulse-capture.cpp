@@ -80,10 +80,10 @@ QString PulseCapture::start(const QString &source, const WaveFormat &format, int
     }
     if (error.isEmpty()) {
         *serverUnreachable = false;
-        const pa_sample_spec spec{SampleFormat(format.bitsPerSample),
-                                  static_cast<std::uint32_t>(format.samplesPerSec),
-                                  static_cast<std::uint8_t>(format.channels)};
-        m_stream = pa_stream_new(m_context, "Recording", &spec, nullptr);
+        const pa_sample_spec sampleFormat{SampleFormat(format.bitsPerSample),
+                                          static_cast<std::uint32_t>(format.samplesPerSec),
+                                          static_cast<std::uint8_t>(format.channels)};
+        m_stream = pa_stream_new(m_context, "Recording", &sampleFormat, nullptr);
         pa_buffer_attr buffer{};
         buffer.maxlength = static_cast<std::uint32_t>(-1);
         // About 50 ms a fragment: the recorded length follows the sound closely.

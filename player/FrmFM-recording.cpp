@@ -20,12 +20,6 @@
 #include <QRadioButton>
 #include <utility>
 
-namespace {
-
-const QString kRecordStarted = QStringLiteral("RecordStarted");
-
-} // namespace
-
 void FrmFM::CreateRecording() {
     connect(PicRecord, &PictureBox::Click, this, [this] { PicRecord_Click(); });
     connect(PicRecordStop, &PictureBox::Click, this, [this] { PicRecordStop_Click(); });
@@ -91,10 +85,7 @@ void FrmFM::PicRecordStop_Click() {
         const QString result = [&] {
             WAVToMP3 converter(recording::EncoderLibraryPath(m_programFolder),
                                {[this](int percent) { ShowSaveProgress(percent); },
-                                [](const QString &text) {
-                                    ui::MessageBox(text, ui::Icon::Critical, ui::Buttons::OkOnly,
-                                                   ui::kErrorTitle);
-                                }});
+                                [](const QString &text) { ui::ShowError(text); }});
             return converter.CreateWAVtoMP3(wave, mp3, true);
         }();
         if (result.isEmpty()) {

@@ -67,7 +67,7 @@ void FrmFM::PicOK_Click() {
             NoHeadlines();
     });
     // A recording is saved before the window goes; the Record action that runs it then reloads.
-    if (Tag == QLatin1String("RecordStarted")) {
+    if (Tag == kRecordStarted) {
         m_reloadAfterRecording = true;
         FinishRecording();
         return;

@@ -59,7 +59,7 @@ void FrmFM::changeEvent(QEvent *event) {
 void FrmFM::closeEvent(QCloseEvent *event) {
     // Closed from outside (the window manager) while recording: the recording is saved, then the
     // player ends as its own Close does.
-    if (Tag == QLatin1String("RecordStarted")) {
+    if (Tag == kRecordStarted) {
         event->ignore();
         Unload();
         return;

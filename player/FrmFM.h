@@ -114,6 +114,7 @@ public:
     bool ClipPlayed = false;
     // "RecordStarted" while a recording runs.
     QString Tag;
+    static inline const QString kRecordStarted = QStringLiteral("RecordStarted");
     // Flickers the icon every 200 ms while a station plays: frames 0–4, still icon 6.
     QTimer *TmrFlash;
     std::array<QIcon, 7> Flash;

@@ -1,5 +1,6 @@
 #include "player/record-settings.h"
 
+#include "common/numbers.h"
 #include "common/rounding.h"
 #include "common/runtime-error.h"
 
@@ -23,11 +24,7 @@ void RestoreRecordSettings(const QString &settingId, const QString &settingValue
         RecordSettingValue = QStringLiteral("48000");
         return;
     }
-    bool isNumber = false;
-    const double number = id.toDouble(&isNumber);
-    if (!isNumber)
-        throw common::RuntimeError::fromNumber(common::ErrTypeMismatch, QStringLiteral("FrmFM"));
-    RecordSettingID = common::RoundToInt16(number);
+    RecordSettingID = common::RoundToInt16(common::ParseNumber(id, QStringLiteral("FrmFM")));
     RecordSettingValue = value;
 }
 

@@ -1,6 +1,7 @@
 #include "player/recording/ModRecorder.h"
 
 #include "common/blanks.h"
+#include "common/numbers.h"
 #include "common/rounding.h"
 #include "common/runtime-error.h"
 #include "common/settings-store.h"
@@ -51,13 +52,7 @@ int Send(const QString &command, const QString &title, QString *reply = nullptr)
     return result;
 }
 
-double Number(const QString &text) {
-    bool isNumber = false;
-    const double value = text.trimmed().toDouble(&isNumber);
-    if (!isNumber)
-        throw common::RuntimeError::fromNumber(common::ErrTypeMismatch, QStringLiteral("ModRecorder"));
-    return value;
-}
+double Number(const QString &text) { return common::ParseNumber(text, QStringLiteral("ModRecorder")); }
 
 QString StatusReply(const QString &item, int *result) {
     QString reply;

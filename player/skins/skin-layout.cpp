@@ -1,18 +1,14 @@
 #include "player/skins/skin-layout.h"
 
-#include "common/runtime-error.h"
-#include "player/skins/skin-settings.h"
+#include "common/numbers.h"
 
 namespace skins {
 
 namespace {
 
+// Single precision, as the layout's numbers are kept.
 double Twips(const QString &field) {
-    bool isNumber = false;
-    const double value = TrimBlanks(field).toDouble(&isNumber);
-    if (!isNumber)
-        throw common::RuntimeError::fromNumber(common::ErrTypeMismatch, QStringLiteral("AdjustPosition"));
-    return static_cast<float>(value);
+    return static_cast<float>(common::ParseNumber(field, QStringLiteral("AdjustPosition")));
 }
 
 } // namespace

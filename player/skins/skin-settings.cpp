@@ -1,5 +1,6 @@
 #include "player/skins/skin-settings.h"
 
+#include "common/numbers.h"
 #include "common/rounding.h"
 #include "common/runtime-error.h"
 
@@ -15,11 +16,7 @@ namespace {
 const QString kSource = QStringLiteral("LoadSkin");
 
 int Component(const QString &field) {
-    bool isNumber = false;
-    const double value = TrimBlanks(field).toDouble(&isNumber);
-    if (!isNumber)
-        throw common::RuntimeError::fromNumber(common::ErrTypeMismatch, kSource);
-    const int whole = common::RoundToInt16(value); // "Overflow" past 16 bits
+    const int whole = common::RoundToInt16(common::ParseNumber(field, kSource)); // "Overflow" past 16 bits
     if (whole < 0)
         throw common::RuntimeError::fromNumber(common::ErrInvalidCall, kSource);
     return std::min(whole, 255);

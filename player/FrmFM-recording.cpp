@@ -2,6 +2,7 @@
 // the advanced recorder, and finishing a running recording before the window goes.
 
 #include "common/advanced-recorder.h"
+#include "platform/mci/capture-file.h"
 #include "platform/shell/shell.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
@@ -122,6 +123,23 @@ void FrmFM::KeepRecording(const QString &wave, const QString &kept) {
 void FrmFM::FinishRecording() {
     if (Tag == kRecordStarted)
         PicRecordStop_Click();
+}
+
+void FrmFM::KeepInterruptedRecordings() {
+    const QString folder = recording::RecordingFolderFor(m_programFolder);
+    const QStringList kept = platform::mci::KeepInterruptedCaptures([&](const QDateTime &started) {
+        const QString base =
+            folder + QStringLiteral("/Recorded_") + started.toString(QStringLiteral("ddMMyyHHmmss"));
+        QString path = base + QStringLiteral(".wav");
+        for (int next = 2; QFile::exists(path); ++next)
+            path = base + QStringLiteral("_%1.wav").arg(next);
+        return path;
+    });
+    if (!kept.isEmpty())
+        ui::MessageBox(QStringLiteral("Tunelark ended while recording. What was recorded until then is kept "
+                                      "as a WAVE file:\r\n") +
+                           kept.join(QStringLiteral("\r\n")),
+                       ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
 }
 
 void FrmFM::PicAdvanceRec_Click() {

@@ -221,6 +221,10 @@ public:
     void PicAdvanceRec_Click();
     // Stops, saves and converts a running recording; nothing when none runs.
     void FinishRecording();
+    // Recordings left unsaved when the program last ended abruptly (a crash, a power cut): each is
+    // kept as "Recorded_ddmmyyhhmmss.wav" of when it started, where recordings go, and the listener
+    // is told where.
+    void KeepInterruptedRecordings();
     // "Saving MP3 File.........." + percent + "%" in the help line, painted at once.
     void ShowSaveProgress(int percent);
 

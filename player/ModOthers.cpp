@@ -57,6 +57,7 @@ FrmFM *StartPlayer() {
     }
     FrmFM *window = LoadPlayerWindow();
     window->show();
+    window->KeepInterruptedRecordings();
     if (FrmMessage::ShowAtStartUp()) {
         auto *hint = new FrmMessage(window);
         hint->setAttribute(Qt::WA_DeleteOnClose);

@@ -34,6 +34,23 @@ QByteArray CanonicalWaveHeader(const WaveFormat &format, std::uint32_t dataBytes
     return header;
 }
 
+std::optional<WaveFormat> CanonicalWaveFormat(const QByteArray &header) {
+    if (header.size() < kWaveHeaderSize || !header.startsWith("RIFF") || header.mid(8, 8) != "WAVEfmt " ||
+        header.mid(36, 4) != "data" || qFromLittleEndian<std::uint32_t>(header.constData() + 16) != 16 ||
+        qFromLittleEndian<std::uint16_t>(header.constData() + 20) != 1)
+        return std::nullopt;
+    WaveFormat format;
+    format.channels = qFromLittleEndian<std::uint16_t>(header.constData() + 22);
+    format.samplesPerSec = static_cast<int>(qFromLittleEndian<std::uint32_t>(header.constData() + 24));
+    format.bitsPerSample = qFromLittleEndian<std::uint16_t>(header.constData() + 34);
+    if (!IsRecordableChannelCount(format.channels) || !IsRecordableSampleRate(format.samplesPerSec) ||
+        !IsRecordableSampleSize(format.bitsPerSample) ||
+        qFromLittleEndian<std::uint16_t>(header.constData() + 32) != format.blockAlign() ||
+        qFromLittleEndian<std::uint32_t>(header.constData() + 28) != format.bytesPerSec())
+        return std::nullopt;
+    return format;
+}
+
 std::int64_t MaxWaveDataBytes(const WaveFormat &format) {
     // The RIFF size field counts the 36 header bytes after it as well.
     std::int64_t limit = std::int64_t{0xFFFFFFFF} - (kWaveHeaderSize - 8);

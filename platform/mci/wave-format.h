@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <optional>
 
 namespace platform::mci {
 
@@ -18,8 +19,19 @@ struct WaveFormat {
 
 inline constexpr int kWaveHeaderSize = 44;
 
+// The formats the device records.
+inline bool IsRecordableChannelCount(int channels) { return channels >= 1 && channels <= 2; }
+inline bool IsRecordableSampleRate(int samplesPerSec) {
+    return samplesPerSec >= 1000 && samplesPerSec <= 192000;
+}
+inline bool IsRecordableSampleSize(int bits) { return bits == 8 || bits == 16 || bits == 24 || bits == 32; }
+
 // The header of a WAVE file holding `dataBytes` bytes of PCM in `format` (at most MaxWaveDataBytes).
 QByteArray CanonicalWaveHeader(const WaveFormat &format, std::uint32_t dataBytes);
+
+// The format a header made by CanonicalWaveHeader describes; nothing for any other header or a
+// format the device does not record.
+std::optional<WaveFormat> CanonicalWaveFormat(const QByteArray &header);
 
 // The most PCM bytes one WAVE file can describe (its sizes are 32-bit), in whole frames of `format`.
 // TUNELARK_WAVE_LIMIT_BYTES, when set to a smaller number, lowers it (tests).

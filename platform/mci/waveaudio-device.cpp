@@ -1,17 +1,12 @@
 #include "platform/mci/waveaudio-device.h"
 
+#include "platform/mci/capture-file.h"
 #include "platform/mci/mci-errors.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QtGlobal>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
 #include <unistd.h>
 #include <utility>
 
@@ -22,18 +17,6 @@ namespace {
 QString &Source() {
     static QString source;
     return source;
-}
-
-// The capture file goes where large files of ours may grow: the user's cache folder (on disk, unlike
-// /tmp on many systems), else the temporary folder.
-QString CaptureFolder() {
-    const QString cache =
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/Tunelark");
-    return QDir().mkpath(cache) ? cache : QDir::tempPath();
-}
-
-bool PWriteAll(int fd, const QByteArray &bytes, off_t offset) {
-    return ::pwrite(fd, bytes.constData(), std::size_t(bytes.size()), offset) == bytes.size();
 }
 
 } // namespace
@@ -109,15 +92,15 @@ int WaveAudioDevice::setFormatItem(const QString &item, const QString &value) {
     if (!isNumber)
         return MCIERR_BAD_INTEGER;
     if (item == QLatin1String("channels")) {
-        if (number < 1 || number > 2)
+        if (!IsRecordableChannelCount(number))
             return MCIERR_OUTOFRANGE;
         m_format.channels = number;
     } else if (item == QLatin1String("samplespersec")) {
-        if (number < 1000 || number > 192000)
+        if (!IsRecordableSampleRate(number))
             return MCIERR_OUTOFRANGE;
         m_format.samplesPerSec = number;
     } else if (item == QLatin1String("bitspersample")) {
-        if (number != 8 && number != 16 && number != 24 && number != 32)
+        if (!IsRecordableSampleSize(number))
             return MCIERR_OUTOFRANGE;
         m_format.bitsPerSample = number;
     } else if (number <= 0) {
@@ -146,6 +129,9 @@ int WaveAudioDevice::record(const QStringList &arguments) {
     const std::int64_t limit = MaxWaveDataBytes(m_format);
     if (m_bytes >= limit)
         return MCIERR_OUTOFRANGE;
+    // The header tells the format, should the program end before the recording is saved.
+    if (::pwrite(m_fd, CanonicalWaveHeader(m_format, 0).constData(), kWaveHeaderSize, 0) != kWaveHeaderSize)
+        return MCIERR_FILE_WRITE;
     auto capture = std::make_unique<PulseCapture>();
     bool serverUnreachable = false;
     const QString why = capture->start(Source(), m_format, m_fd, m_bytes, limit, &serverUnreachable);
@@ -236,67 +222,42 @@ int WaveAudioDevice::save(QString path) {
     if (m_capture)
         endCapture();
     if (m_fd < 0)
-        return copyTo(path); // nothing recorded: a WAVE file without sound
-    const QByteArray header = CanonicalWaveHeader(m_format, static_cast<std::uint32_t>(m_bytes));
-    // The tail of a write that failed half-way is not part of the recording.
-    if (::ftruncate(m_fd, off_t(kWaveHeaderSize + m_bytes)) != 0 || !PWriteAll(m_fd, header, 0) ||
-        ::fdatasync(m_fd) != 0)
+        return saveEmpty(path);
+    bool moved = false;
+    if (!SaveCaptureFile(m_fd, m_capturePath, m_format, m_bytes, path, m_ownsCapture, &moved))
         return MCIERR_FILE_NOT_SAVED;
-    if (m_ownsCapture &&
-        ::rename(QFile::encodeName(m_capturePath).constData(), QFile::encodeName(path).constData()) == 0) {
+    if (moved) {
         m_capturePath = path;
         m_ownsCapture = false;
-        return MMSYSERR_NOERROR;
     }
-    return copyTo(path); // another file system, or saved before
+    return MMSYSERR_NOERROR;
 }
 
-int WaveAudioDevice::copyTo(const QString &path) const {
+// Nothing recorded: a WAVE file without sound.
+int WaveAudioDevice::saveEmpty(const QString &path) const {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return MCIERR_FILE_NOT_SAVED;
-    if (m_fd < 0) {
-        out.write(CanonicalWaveHeader(m_format, 0));
-    } else {
-        QByteArray chunk(1 << 20, Qt::Uninitialized);
-        const std::int64_t size = kWaveHeaderSize + m_bytes;
-        for (std::int64_t done = 0; done < size;) {
-            const ssize_t got =
-                ::pread(m_fd, chunk.data(), std::size_t(std::min<std::int64_t>(chunk.size(), size - done)),
-                        off_t(done));
-            if (got <= 0 || out.write(chunk.constData(), got) != got) {
-                out.cancelWriting();
-                break;
-            }
-            done += got;
-        }
-    }
+    out.write(CanonicalWaveHeader(m_format, 0));
     return out.commit() ? MMSYSERR_NOERROR : MCIERR_FILE_NOT_SAVED;
 }
 
 int WaveAudioDevice::createCaptureFile() {
     closeCaptureFile();
-    QByteArray name = QFile::encodeName(CaptureFolder() + QStringLiteral("/recording-XXXXXX.pcm"));
-    const int fd = ::mkostemps(name.data(), 4, O_CLOEXEC);
-    if (fd < 0)
+    m_fd = CreateCaptureFile(&m_capturePath);
+    if (m_fd < 0)
         return MCIERR_FILE_WRITE;
-    m_fd = fd;
-    m_capturePath = QFile::decodeName(name);
     m_ownsCapture = true;
     m_bytes = 0;
-    // Room for the header, written when the recording is saved.
-    if (!PWriteAll(m_fd, QByteArray(kWaveHeaderSize, '\0'), 0)) {
-        closeCaptureFile();
-        return MCIERR_FILE_WRITE;
-    }
     return MMSYSERR_NOERROR;
 }
 
 void WaveAudioDevice::closeCaptureFile() {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    // Removed while still locked, so that no other copy of the program takes it for an ended one.
     if (m_ownsCapture && !m_capturePath.isEmpty())
         QFile::remove(m_capturePath);
+    if (m_fd >= 0)
+        ::close(m_fd);
     m_fd = -1;
     m_capturePath.clear();
     m_ownsCapture = false;

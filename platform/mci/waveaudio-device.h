@@ -51,7 +51,7 @@ private:
     int status(const QStringList &items, QString *answer) const;
     int save(QString path);
     int createCaptureFile();
-    int copyTo(const QString &path) const;
+    int saveEmpty(const QString &path) const;
     void closeCaptureFile();
     std::int64_t recordedBytes() const;
     bool isRecording() const { return m_capture && m_capture->running(); }

@@ -12,6 +12,7 @@
 #include "player/recording/ModRecorder.h"
 #include "tests/platform/sink-recorder.h"
 #include "tests/player/recording/media-probe.h"
+#include "tests/player/recording/wave-fixture.h"
 #include "tests/support/test-environment.h"
 
 #include <QCheckBox>
@@ -216,6 +217,35 @@ private slots:
         const QString mp3 = checkMp3(music + "/Tunelark");
         QVERIFY(!mp3.isEmpty());
         QCOMPARE(env->boxes.last().text, kSuccess + mp3);
+    }
+
+    void aRecordingLeftByACrashIsKeptAsAWave() {
+        load();
+        const QString cache = env->configHome() + "/cache/Tunelark";
+        QVERIFY(QDir().mkpath(cache));
+        // What the device writes when it starts: the header with no length yet, then the sound.
+        using namespace wavefixture;
+        const QByteArray header = Riff(Chunk("fmt ", Format(2, 22050, 16)) + Chunk("data", {}));
+        QVERIFY(WriteFile(cache + "/recording-x1Y2z3.pcm", header + SineSamples(22050, 22050, 1000)));
+        const QString today = QDateTime::currentDateTime().toString("ddMMyy");
+
+        window->KeepInterruptedRecordings();
+        const QStringList kept = recordings(env->programFolder());
+        QCOMPARE(kept.size(), 1);
+        QVERIFY2(QRegularExpression("^Recorded_" + today + R"(\d{6}\.wav$)").match(kept[0]).hasMatch(),
+                 qPrintable(kept[0]));
+        QCOMPARE(env->boxes.size(), 1);
+        QCOMPARE(env->boxes[0].text, "Tunelark ended while recording. What was recorded until then is kept "
+                                     "as a WAVE file:\r\n" +
+                                         env->path(kept[0]));
+        QFile wave(env->path(kept[0]));
+        QVERIFY(wave.open(QIODevice::ReadOnly));
+        QCOMPARE(wave.size(), 44 + 88200);
+        QCOMPARE(qFromLittleEndian<quint32>(wave.read(44).constData() + 40), 88200u);
+        QCOMPARE(QDir(cache).entryList(QDir::Files), QStringList());
+
+        window->KeepInterruptedRecordings(); // once only
+        QCOMPARE(env->boxes.size(), 1);
     }
 
     void hintWindowRemembersDoNotShow_data() {

@@ -2,8 +2,10 @@
 // recordings of a tone played into the test PulseAudio daemon's null sink, read back from the saved
 // WAVE file byte by byte.
 
+#include "platform/mci/capture-file.h"
 #include "platform/mci/mci-errors.h"
 #include "platform/mci/mci.h"
+#include "platform/mci/wave-format.h"
 #include "tests/platform/mci/command-sequence.h"
 #include "tests/platform/sink-recorder.h"
 #include "tests/platform/tone-player.h"
@@ -11,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -74,6 +77,22 @@ double ToneFrequency(const QByteArray &data, int rate) {
         }
     }
     return crossings > 0 && last > first ? crossings * double(rate) / double(last - first) : 0;
+}
+
+// The capture files left by a recording, kept at `folder`/kept-N.wav; their new paths.
+QStringList KeepInterrupted(const QString &folder) {
+    int next = 0;
+    return KeepInterruptedCaptures(
+        [&](const QDateTime &) { return folder + QStringLiteral("/kept-%1.wav").arg(++next); });
+}
+
+// A program that records until it is killed, as one that crashes while recording.
+int RecordUntilKilled() {
+    OpenAndSet(44100);
+    if (mciSendString("record recsound") != 0)
+        return 1;
+    QTextStream(stdout) << "recording" << Qt::endl;
+    return QCoreApplication::exec();
 }
 
 } // namespace
@@ -271,6 +290,81 @@ private slots:
         QCOMPARE(wave.data.size(), length);
     }
 
+    // Capture files found on disk with no recording holding them: left by a program that ended
+    // before it saved.
+    void interruptedCapturesAreKept_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<int>("pcmBytes");
+        QTest::addColumn<int>("keptBytes"); // -1: the file stays as it is
+        const QByteArray stereo = CanonicalWaveHeader({2, 16, 44100}, 0);
+        QTest::newRow("part of a frame at the end") << stereo << 10002 << 10000;
+        QTest::newRow("no sound") << stereo << 0 << 0;
+        QTest::newRow("no header yet") << QByteArray(44, '\0') << 1000 << -1;
+        QByteArray threeChannels = stereo;
+        threeChannels[22] = 3;
+        QTest::newRow("a format not recorded") << threeChannels << 1000 << -1;
+        QTest::newRow("too short for a header") << stereo.left(20) << 0 << -1;
+    }
+    void interruptedCapturesAreKept() {
+        QFETCH(QByteArray, header);
+        QFETCH(int, pcmBytes);
+        QFETCH(int, keptBytes);
+        QVERIFY(QDir().mkpath(m_root.filePath("cache/Tunelark")));
+        QByteArray pcm(pcmBytes, '\0');
+        for (int i = 0; i < pcm.size(); ++i)
+            pcm[i] = char(i * 7);
+        const QString capture = m_root.filePath("cache/Tunelark/recording-aBc123.pcm");
+        QFile file(capture);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(header + pcm);
+        file.close();
+
+        const QStringList kept = KeepInterrupted(folder());
+        if (keptBytes < 0) {
+            QCOMPARE(kept, QStringList());
+            QCOMPARE(ReadSaved(capture).header + ReadSaved(capture).data, header + pcm);
+            QVERIFY(QFile::remove(capture));
+            return;
+        }
+        QCOMPARE(captureFiles(), QStringList());
+        QCOMPARE(kept.size(), keptBytes > 0 ? 1 : 0);
+        if (keptBytes > 0) {
+            const SavedWave wave = ReadSaved(kept[0]);
+            QCOMPARE(wave.header, CanonicalWaveHeader({2, 16, 44100}, quint32(keptBytes)));
+            QCOMPARE(wave.data, pcm.left(keptBytes));
+            QVERIFY(QFile::remove(kept[0]));
+        }
+    }
+
+    void aRecordingCutShortIsKept() {
+        TUNELARK_REQUIRE_SOUND_SERVER();
+        m_tone = std::make_unique<TonePlayer>(1000);
+        QVERIFY2(m_tone->error().isEmpty(), qPrintable(m_tone->error()));
+        QProcess recorder;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TUNELARK_TEST_RECORD_UNTIL_KILLED", "1");
+        recorder.setProcessEnvironment(environment);
+        recorder.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(recorder.waitForReadyRead(10000));
+        QCOMPARE(recorder.readLine().trimmed(), QByteArray("recording"));
+        QTest::qWait(1500);
+        // Held by its recording: not taken.
+        QCOMPARE(KeepInterrupted(folder()), QStringList());
+        QCOMPARE(captureFiles().size(), 1);
+        recorder.kill();
+        QVERIFY(recorder.waitForFinished(5000));
+
+        const QStringList kept = KeepInterrupted(folder());
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(captureFiles(), QStringList());
+        const SavedWave wave = ReadSaved(kept[0]);
+        QCOMPARE(wave.header, CanonicalWaveHeader({2, 16, 44100}, quint32(wave.data.size())));
+        QVERIFY2(wave.data.size() > 44100 * 4 / 2, qPrintable(QString::number(wave.data.size())));
+        const double hertz = ToneFrequency(wave.data, 44100);
+        QVERIFY2(std::abs(hertz - 1000) < 10, qPrintable(QString::number(hertz)));
+        QVERIFY(QFile::remove(kept[0]));
+    }
+
     void savesAgainAfterAFailedSave() {
         TUNELARK_REQUIRE_SOUND_SERVER();
         OpenAndSet(44100);
@@ -294,5 +388,12 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(WaveAudioTest)
+int main(int argc, char **argv) {
+    QCoreApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet("TUNELARK_TEST_RECORD_UNTIL_KILLED"))
+        return RecordUntilKilled();
+    WaveAudioTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_waveaudio.moc"

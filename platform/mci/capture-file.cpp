@@ -17,10 +17,6 @@ namespace {
 
 const QString kCaptureNamePattern = QStringLiteral("recording-*.pcm");
 
-bool PWriteAll(int fd, const QByteArray &bytes, off_t offset) {
-    return ::pwrite(fd, bytes.constData(), std::size_t(bytes.size()), offset) == bytes.size();
-}
-
 bool CopyCaptureFile(int fd, std::int64_t size, const QString &path) {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
@@ -92,8 +88,7 @@ int CreateCaptureFile(QString *path) {
     const int fd = ::mkostemps(name.data(), 4, O_CLOEXEC);
     if (fd < 0)
         return -1;
-    // Room for the header, written when the recording starts and again when it is saved.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || !PWriteAll(fd, QByteArray(kWaveHeaderSize, '\0'), 0)) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         ::unlink(name.constData());
         return -1;
@@ -102,12 +97,16 @@ int CreateCaptureFile(QString *path) {
     return fd;
 }
 
+bool WriteCaptureHeader(int fd, const WaveFormat &format, std::int64_t bytes) {
+    const QByteArray header = CanonicalWaveHeader(format, static_cast<std::uint32_t>(bytes));
+    return ::pwrite(fd, header.constData(), std::size_t(header.size()), 0) == header.size();
+}
+
 bool SaveCaptureFile(int fd, const QString &capturePath, const WaveFormat &format, std::int64_t bytes,
                      const QString &path, bool mayMove, bool *moved) {
     *moved = false;
-    const QByteArray header = CanonicalWaveHeader(format, static_cast<std::uint32_t>(bytes));
     // The tail of a write that failed half-way is not part of the recording.
-    if (::ftruncate(fd, off_t(kWaveHeaderSize + bytes)) != 0 || !PWriteAll(fd, header, 0) ||
+    if (::ftruncate(fd, off_t(kWaveHeaderSize + bytes)) != 0 || !WriteCaptureHeader(fd, format, bytes) ||
         ::fdatasync(fd) != 0)
         return false;
     if (mayMove &&

@@ -16,8 +16,12 @@ namespace platform::mci {
 // else the temporary folder.
 QString CaptureFolder();
 
-// A new, locked capture file with room for the WAVE header; its descriptor, or -1.
+// A new, empty, locked capture file; its descriptor, or -1.
 int CreateCaptureFile(QString *path);
+
+// Writes the WAVE header for `bytes` of PCM at the start of the capture file `fd`: before recording,
+// so that the file tells its format should the program end before it is saved, and on saving.
+bool WriteCaptureHeader(int fd, const WaveFormat &format, std::int64_t bytes);
 
 // Cuts the capture file `fd` to its header and `bytes` of PCM, writes the header for them and puts
 // it at `path`: renamed there when `mayMove` and both are on one file system (then true in `moved`),

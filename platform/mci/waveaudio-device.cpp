@@ -129,8 +129,7 @@ int WaveAudioDevice::record(const QStringList &arguments) {
     const std::int64_t limit = MaxWaveDataBytes(m_format);
     if (m_bytes >= limit)
         return MCIERR_OUTOFRANGE;
-    // The header tells the format, should the program end before the recording is saved.
-    if (::pwrite(m_fd, CanonicalWaveHeader(m_format, 0).constData(), kWaveHeaderSize, 0) != kWaveHeaderSize)
+    if (!WriteCaptureHeader(m_fd, m_format, m_bytes))
         return MCIERR_FILE_WRITE;
     auto capture = std::make_unique<PulseCapture>();
     bool serverUnreachable = false;

@@ -95,7 +95,7 @@ void FrmFM::PlayName() {
 void FrmFM::PicPlay_Click() {
     ui::RunShowingErrors([this] {
         ModOthers::UnhookHover();
-        if (!ClipPlayed)
+        if (!ModOthers::ClipPlayed)
             PlayName();
         PicMess->hide();
         QCoreApplication::processEvents();
@@ -106,7 +106,7 @@ void FrmFM::PicPlay_Click() {
             throw common::RuntimeError::fromNumber(common::ErrSubscriptOutOfRange, QStringLiteral("FrmFM"));
         WM->setURL(StationURLs[index]);
         ModOthers::CurrentStationName = LstStations->item(index)->text().trimmed();
-        ClipPlayed = true;
+        ModOthers::ClipPlayed = true;
     });
 }
 

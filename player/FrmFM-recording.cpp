@@ -16,6 +16,7 @@
 #include "player/recording/recording-folder.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
@@ -75,32 +76,20 @@ void FrmFM::PicRecordStop_Click() {
         PicRecord->show();
         PicRecordStop->hide();
         ShowSaveProgress(10);
-        ModRecorder::StopRecording();
+        const ModRecorder::StopOutcome outcome = ModRecorder::StopRecording();
         ShowSaveProgress(20);
-
-        const QString wave = ModRecorder::TemporaryWavePath();
-        const QString base = ModRecorder::RecordingFolder + u'/' + ModRecorder::RecordFileName;
-        const QString mp3 = base + QStringLiteral(".mp3");
-        if (QFile::exists(mp3))
-            QFile::remove(mp3);
-        const QString result = [&] {
-            WAVToMP3 converter(recording::EncoderLibraryPath(m_programFolder),
-                               {[this](int percent) { ShowSaveProgress(percent); },
-                                [](const QString &text) { ui::ShowError(text); }});
-            return converter.CreateWAVtoMP3(wave, mp3, true);
-        }();
-        if (result.isEmpty()) {
-            ShowCreditCaption();
-            LblMessage->repaint();
-            ShowHeadlines();
-            if (ui::MessageBox(
-                    QStringLiteral("MP3 File created successfully.\r\nDo you want to listen to the "
-                                   "below file?\r\n") +
-                        mp3,
-                    ui::Icon::Information, ui::Buttons::YesNo, ui::kErrorTitle) == ui::Answer::Yes)
-                platform::shell::OpenWithShell(mp3);
-        } else {
-            KeepRecording(wave, base + QStringLiteral(".wav"));
+        switch (outcome) {
+        case ModRecorder::StopOutcome::Saved:
+            ConvertRecording();
+            break;
+        case ModRecorder::StopOutcome::NotSaved:
+            KeepUnsavedRecording();
+            break;
+        case ModRecorder::StopOutcome::NothingRecorded:
+            ShowRestingHelpLine();
+            ui::MessageBox(QStringLiteral("Nothing was recorded, so no file was made."),
+                           ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
+            break;
         }
         Tag.clear();
     } catch (const std::exception &error) {
@@ -109,15 +98,84 @@ void FrmFM::PicRecordStop_Click() {
     }
 }
 
+void FrmFM::ShowRestingHelpLine() {
+    ShowCreditCaption();
+    LblMessage->repaint();
+    ShowHeadlines();
+}
+
+void FrmFM::ConvertRecording() {
+    const QString wave = ModRecorder::TemporaryWavePath();
+    const QString base = ModRecorder::RecordingFolder + u'/' + ModRecorder::RecordFileName;
+    const QString mp3 = base + QStringLiteral(".mp3");
+    if (QFile::exists(mp3))
+        QFile::remove(mp3);
+    // The encoder's messages wait until it is known whether it could start at all: a library that
+    // cannot be loaded is told once, together with where the recording is kept.
+    QStringList messages;
+    const QString result = [&] {
+        WAVToMP3 converter(recording::EncoderLibraryPath(m_programFolder),
+                           {[this](int percent) { ShowSaveProgress(percent); },
+                            [&messages](const QString &text) { messages << text; }});
+        return converter.CreateWAVtoMP3(wave, mp3, true);
+    }();
+    if (result == cLameEncoder::kLibraryNotStarted && !messages.isEmpty()) {
+        TellKept(QStringLiteral("The MP3 encoder could not be loaded: ") + messages.first() +
+                     QStringLiteral("\r\nThe recording is kept as a WAVE file:\r\n"),
+                 KeepWave(wave, base + QStringLiteral(".wav")));
+        return;
+    }
+    for (const QString &message : std::as_const(messages))
+        ui::ShowError(message);
+    if (!result.isEmpty()) {
+        TellKept(
+            QStringLiteral("The recording could not be converted to MP3.\r\nIt is kept as a WAVE file:\r\n"),
+            KeepWave(wave, base + QStringLiteral(".wav")));
+        return;
+    }
+    ShowRestingHelpLine();
+    if (ui::MessageBox(QStringLiteral("MP3 File created successfully.\r\nDo you want to listen to the "
+                                      "below file?\r\n") +
+                           mp3,
+                       ui::Icon::Information, ui::Buttons::YesNo, ui::kErrorTitle) == ui::Answer::Yes)
+        platform::shell::OpenWithShell(mp3);
+}
+
 // A recording that could not become an MP3 file is never thrown away: it stays as a WAVE file.
-void FrmFM::KeepRecording(const QString &wave, const QString &kept) {
-    if (!QFile::exists(wave))
-        return; // the save failed, and said so
-    const QString path = QFile::rename(wave, kept) ? kept : wave;
-    ui::MessageBox(
-        QStringLiteral("The recording could not be converted to MP3.\r\nIt is kept as a WAVE file:\r\n") +
-            path,
-        ui::Icon::Exclamation, ui::Buttons::OkOnly, ui::kErrorTitle);
+QString FrmFM::KeepWave(const QString &wave, const QString &kept) {
+    return QFile::rename(wave, kept) ? kept : wave;
+}
+
+void FrmFM::TellKept(const QString &text, const QString &path) {
+    ui::MessageBox(text + path, ui::Icon::Exclamation, ui::Buttons::OkOnly, ui::kErrorTitle);
+}
+
+// The save failed (the folder is gone, the disk is full): the device left the recording in its capture
+// folder. It goes to the music folder as a WAVE file, or, when nothing can be written there either,
+// stays where it is for the next start to keep.
+void FrmFM::KeepUnsavedRecording() {
+    const QStringList kept = KeepCapturesIn(recording::MusicRecordingFolder());
+    if (!kept.isEmpty()) {
+        TellKept(QStringLiteral("The recording could not be saved in ") +
+                     QDir::toNativeSeparators(ModRecorder::RecordingFolder) +
+                     QStringLiteral(".\r\nIt is kept as a WAVE file:\r\n"),
+                 kept.join(QStringLiteral("\r\n")));
+        return;
+    }
+    TellKept(QStringLiteral("The recording could not be saved anywhere. It stays in the folder below and "
+                            "is kept as a WAVE file the next time Tunelark starts:\r\n"),
+             platform::mci::CaptureFolder());
+}
+
+QStringList FrmFM::KeepCapturesIn(const QString &folder) {
+    return platform::mci::KeepInterruptedCaptures([&](const QDateTime &started) {
+        const QString base =
+            folder + QStringLiteral("/Recorded_") + started.toString(QStringLiteral("ddMMyyHHmmss"));
+        QString path = base + QStringLiteral(".wav");
+        for (int next = 2; QFile::exists(path); ++next)
+            path = base + QStringLiteral("_%1.wav").arg(next);
+        return path;
+    });
 }
 
 void FrmFM::FinishRecording() {
@@ -126,15 +184,7 @@ void FrmFM::FinishRecording() {
 }
 
 void FrmFM::KeepInterruptedRecordings() {
-    const QString folder = recording::RecordingFolderFor(m_programFolder);
-    const QStringList kept = platform::mci::KeepInterruptedCaptures([&](const QDateTime &started) {
-        const QString base =
-            folder + QStringLiteral("/Recorded_") + started.toString(QStringLiteral("ddMMyyHHmmss"));
-        QString path = base + QStringLiteral(".wav");
-        for (int next = 2; QFile::exists(path); ++next)
-            path = base + QStringLiteral("_%1.wav").arg(next);
-        return path;
-    });
+    const QStringList kept = KeepCapturesIn(recording::RecordingFolderFor(m_programFolder));
     if (!kept.isEmpty())
         ui::MessageBox(QStringLiteral("Tunelark ended while recording. What was recorded until then is kept "
                                       "as a WAVE file:\r\n") +

@@ -110,8 +110,6 @@ public:
 
     // Playback: true from Play until Stop or a reported failure.
     bool StationPlaying = false;
-    // True once the first Play of the run has played the clip.
-    bool ClipPlayed = false;
     // "RecordStarted" while a recording runs.
     QString Tag;
     static inline const QString kRecordStarted = QStringLiteral("RecordStarted");
@@ -262,7 +260,16 @@ private:
     void SetNewsCaption(const QString &caption);
     // Releases the fetch's socket and starts over with a new one: the next fetch starts afresh.
     void AbandonFetch();
-    void KeepRecording(const QString &wave, const QString &kept);
+    // Stop Recording's ends: the saved recording converted to MP3 (or kept as a WAVE file when it
+    // cannot be), an unsaved one kept where it can be written, the help line and ticker back at rest.
+    void ConvertRecording();
+    void KeepUnsavedRecording();
+    void ShowRestingHelpLine();
+    // The temporary WAVE file renamed to `kept`; where the recording is now.
+    static QString KeepWave(const QString &wave, const QString &kept);
+    static void TellKept(const QString &text, const QString &path);
+    // Capture files nobody holds, saved as dated WAVE files in `folder`; their paths.
+    static QStringList KeepCapturesIn(const QString &folder);
     // Moves the stream into the enlarged view until it closes.
     void OpenBigView(const QString &mode);
     // Hides the window and shows the tray icon.

@@ -11,6 +11,7 @@
 namespace ModOthers {
 
 QString CurrentStationName;
+bool ClipPlayed = false;
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
@@ -58,9 +59,11 @@ FrmFM *StartPlayer() {
     FrmFM *window = LoadPlayerWindow();
     window->show();
     window->KeepInterruptedRecordings();
+    // A window of its own, not the main window's: a settings reload must not take it away unseen.
     if (FrmMessage::ShowAtStartUp()) {
-        auto *hint = new FrmMessage(window);
+        auto *hint = new FrmMessage;
         hint->setAttribute(Qt::WA_DeleteOnClose);
+        hint->setAttribute(Qt::WA_QuitOnClose, false); // closing it while the player is in the tray
         hint->show();
     }
     return window;

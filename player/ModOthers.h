@@ -9,6 +9,8 @@ namespace ModOthers {
 
 // The trimmed name of the station last started with Play.
 extern QString CurrentStationName;
+// True once the first Play of the run has played the clip. Run-wide: a reloaded window keeps it.
+extern bool ClipPlayed;
 
 // The folder of the running executable, without a trailing separator.
 QString ProgramFolder();

@@ -223,7 +223,8 @@ int WaveAudioDevice::save(QString path) {
     if (m_fd < 0)
         return saveEmpty(path);
     bool moved = false;
-    if (!SaveCaptureFile(m_fd, m_capturePath, m_format, m_bytes, path, m_ownsCapture, &moved))
+    m_saveFailed = !SaveCaptureFile(m_fd, m_capturePath, m_format, m_bytes, path, m_ownsCapture, &moved);
+    if (m_saveFailed)
         return MCIERR_FILE_NOT_SAVED;
     if (moved) {
         m_capturePath = path;
@@ -252,14 +253,16 @@ int WaveAudioDevice::createCaptureFile() {
 }
 
 void WaveAudioDevice::closeCaptureFile() {
-    // Removed while still locked, so that no other copy of the program takes it for an ended one.
-    if (m_ownsCapture && !m_capturePath.isEmpty())
+    // Removed while still locked, so that no other copy of the program takes it for an ended one. A
+    // recording that could not be saved is left for the recovery of capture files nobody holds.
+    if (m_ownsCapture && !m_saveFailed && !m_capturePath.isEmpty())
         QFile::remove(m_capturePath);
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
     m_capturePath.clear();
     m_ownsCapture = false;
+    m_saveFailed = false;
     m_bytes = 0;
 }
 

@@ -14,7 +14,8 @@
 // While recording, the PCM goes straight to a capture file in the user's cache folder; "save"
 // writes the canonical 44-byte header into it and moves it to PATH (or copies it there when PATH is
 // on another file system). Recording ends by itself before the PCM would pass what a WAVE file can
-// hold; "status A mode" then answers "stopped".
+// hold; "status A mode" then answers "stopped". A recording whose last save failed is not deleted
+// when the device closes: it stays in the cache folder, unlocked, where the start-up recovery keeps it.
 //
 // Threads: commands run on the caller's thread; PulseCapture writes on libpulse's thread.
 
@@ -29,7 +30,7 @@ namespace platform::mci {
 class WaveAudioDevice : public MciDevice {
 public:
     WaveAudioDevice() = default;
-    // Stops recording and deletes the capture file unless it was saved.
+    // Stops recording and deletes the capture file unless it was saved or its save failed.
     ~WaveAudioDevice() override;
 
     // Only "new": MCIERR_UNSUPPORTED_FUNCTION for anything else.
@@ -63,6 +64,7 @@ private:
     int m_fd = -1;              // the capture file, header space first, then the PCM
     QString m_capturePath;      // where it is now
     bool m_ownsCapture = false; // false once it was moved to a saved path
+    bool m_saveFailed = false;  // the last save of recorded sound failed: closing keeps the capture
     std::int64_t m_bytes = 0;   // PCM bytes while not recording
     int m_pendingFailure = 0;   // what the next "stop" reports
 };

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+#include <optional>
 
 using platform::mci::mciGetErrorString;
 using platform::mci::mciSendString;
@@ -65,6 +66,16 @@ QString WithSignBlank(double value) {
     return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value);
 }
 
+// The PCM bytes the device holds; nothing when it cannot tell. A reply that is not a number counts
+// as nothing recorded yet.
+std::optional<double> RecordedBytes() {
+    if (mciSendString(QStringLiteral("set recsound time format bytes")) != 0)
+        return std::nullopt;
+    int result = 0;
+    const double bytes = StatusReply(QStringLiteral("length"), &result).toDouble();
+    return result == 0 ? std::optional<double>(bytes) : std::nullopt;
+}
+
 // Lets the window handle everything that is waiting, then sleeps until the next refresh or event.
 void WaitForTheNextPass() {
     QEventLoop loop;
@@ -77,8 +88,13 @@ void WaitForTheNextPass() {
 QString TemporaryWavePath() { return RecordingFolder + u'/' + RecordFileName + QStringLiteral(".tmp"); }
 
 int SizeFactor(int settingId) {
-    static const int kFactors[] = {45, 42, 31, 23, 21, 16, 11, 10};
-    return settingId >= 0 && settingId < 8 ? kFactors[settingId] : 0;
+    static const int kRates[] = {11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
+    if (settingId < 0 || settingId >= 8)
+        return 0;
+    const int rate = kRates[settingId];
+    // The MP3 is asked for at 160 kbit/s; below 16000 Hz (MPEG 2.5) the encoder can give 64 at most.
+    const double mp3BytesPerSec = (rate < 16000 ? 64000 : 160000) / 8.0;
+    return int(common::RoundHalfEven(100 * mp3BytesPerSec / (4.0 * rate)));
 }
 
 QString RecordingStatusText(double recordedBytes, int settingId) {
@@ -107,8 +123,10 @@ void StartRecording(const QString &channels, const QString &bitsPerSample, const
     const double alignment = common::RoundHalfEven(bits / 8 * channelCount);
     Send(QStringLiteral("set recsound alignment ") + WithSignBlank(alignment),
          QStringLiteral("Error (block align)"));
-    RecordBytesPerSec = static_cast<std::int32_t>(common::RoundHalfEven(channelCount * bits / 8 * rate));
-    RequestedFormat = {int(channelCount), int(bits), int(rate)};
+    // A stored rate such as "1e39" is "Overflow" here, not an undefined conversion.
+    RecordBytesPerSec = common::RoundToInt32(channelCount * bits / 8 * rate);
+    RequestedFormat = {common::RoundToInt32(channelCount), common::RoundToInt32(bits),
+                       common::RoundToInt32(rate)};
     DeviceRecording = Send(QStringLiteral("record recsound"), QStringLiteral("Error (record)")) == 0;
 
     IsRecording = true;
@@ -120,13 +138,11 @@ void StartRecording(const QString &channels, const QString &bitsPerSample, const
 }
 
 void ShowRecordingStatus() {
-    if (mciSendString(QStringLiteral("set recsound time format bytes")) != 0)
+    const std::optional<double> recorded = RecordedBytes();
+    if (!recorded)
         IsRecording = false;
+    const double bytes = recorded.value_or(0);
     int result = 0;
-    // A reply that is not a number counts as nothing recorded yet.
-    const double bytes = StatusReply(QStringLiteral("length"), &result).toDouble();
-    if (result != 0)
-        IsRecording = false;
     if (StatusLabel != nullptr)
         StatusLabel->setText(RecordingStatusText(bytes, player::RecordSettingID));
 
@@ -142,16 +158,29 @@ void ShowRecordingStatus() {
                  : QString());
 }
 
-void StopRecording() {
+StopOutcome StopRecording() {
     DeviceRecording = false;
     Send(QStringLiteral("stop recsound"), QStringLiteral("Error (stop)"));
-    Send(QStringLiteral("save recsound ") + GetShortPath(RecordingFolder) + u'/' + RecordFileName +
-             QStringLiteral(".tmp"),
-         QStringLiteral("Error (save)"));
+    StopOutcome outcome = StopOutcome::NothingRecorded;
+    // When the device cannot tell, the save is tried: only a recording known to be empty is dropped.
+    if (RecordedBytes().value_or(1) > 0) {
+        // A folder that is gone has no short path; its own path fails the save with the device's reason
+        // instead of saving at the root of the file system.
+        QString folder = GetShortPath(RecordingFolder);
+        if (folder.isEmpty())
+            folder = RecordingFolder;
+        outcome =
+            Send(QStringLiteral("save recsound ") + folder + u'/' + RecordFileName + QStringLiteral(".tmp"),
+                 QStringLiteral("Error (save)")) == 0
+                ? StopOutcome::Saved
+                : StopOutcome::NotSaved;
+    }
     ReadRecordingFormat();
     Send(QStringLiteral("close recsound"), QStringLiteral("Error (close)"));
     mciSendString(QStringLiteral("close all"));
-    FixWaveHeader();
+    if (outcome == StopOutcome::Saved)
+        FixWaveHeader();
+    return outcome;
 }
 
 void ReadRecordingFormat() {

@@ -36,16 +36,23 @@ QString TemporaryWavePath();
 // titled by its step, and the sequence goes on), records, and returns only once IsRecording is false.
 // The arguments are decimal texts; a text that is not a number raises "Type mismatch".
 void StartRecording(const QString &channels, const QString &bitsPerSample, const QString &samplesPerSecond);
-// Stops the device, saves the temporary WAVE file, reads the format back, closes the device and
-// corrects the header.
-void StopRecording();
+// What became of a recording when it stopped.
+enum class StopOutcome {
+    Saved,           // the temporary WAVE file holds it
+    NotSaved,        // the save failed; the capture stays in the device's capture folder, unheld
+    NothingRecorded, // no sound reached the device (it never recorded): no file was made
+};
+
+// Stops the device, saves the temporary WAVE file (unless nothing was recorded), reads the format
+// back, closes the device and corrects the header.
+StopOutcome StopRecording();
 
 // Linux has no short names: an existing path comes back trimmed of blanks and otherwise unchanged
 // (names are case-sensitive); a missing or blank one as empty text.
 QString GetShortPath(const QString &path);
 
-// The size shown for `settingId`'s rate: a whole-number percentage of the WAVE data (0 for an
-// unknown index).
+// The size shown for `settingId`'s rate: the MP3's bytes as a whole-number percentage of the 16-bit
+// stereo WAVE data, at the bit rate the MP3 really gets (0 for an unknown index).
 int SizeFactor(int settingId);
 // "Recording..... [File Size : 1.10 MB]" for `recordedBytes` of WAVE data at `settingId`.
 QString RecordingStatusText(double recordedBytes, int settingId);

@@ -17,8 +17,10 @@ bool CanCreateFilesIn(const QString &folder) {
 } // namespace
 
 QString RecordingFolderFor(const QString &programFolder) {
-    if (CanCreateFilesIn(programFolder))
-        return programFolder;
+    return CanCreateFilesIn(programFolder) ? programFolder : MusicRecordingFolder();
+}
+
+QString MusicRecordingFolder() {
     QString music = qEnvironmentVariable("XDG_MUSIC_DIR");
     if (music.isEmpty())
         music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);

@@ -8,5 +8,8 @@
 namespace recording {
 
 QString RecordingFolderFor(const QString &programFolder);
+// The music folder's "Tunelark" folder, created when missing: where recordings go when the program
+// folder cannot take them.
+QString MusicRecordingFolder();
 
 } // namespace recording

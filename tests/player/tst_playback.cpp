@@ -40,6 +40,14 @@ private:
         common::WriteStationFile(env->path("Player.dll"), stations);
         window = std::make_unique<FrmFM>(env->programFolder());
         window->Form_Load();
+        ModOthers::ClipPlayed = false; // each case is a run of its own
+    }
+    // The radio server scripts/run-tests.sh starts; a failure, not a skip, when it is missing.
+    bool radioRuns() const {
+        if (radio.isEmpty())
+            qWarning("TUNELARK_TEST_ICECAST_URL is not set: the radio server that scripts/run-tests.sh "
+                     "starts is missing");
+        return !radio.isEmpty();
     }
     int unavailableMessages() const {
         int count = 0;
@@ -50,9 +58,8 @@ private:
 
 private slots:
     void initTestCase() {
+        // Only the cases that play it need the radio server; the others run without it.
         radio = qEnvironmentVariable("TUNELARK_TEST_ICECAST_URL");
-        if (radio.isEmpty())
-            QSKIP("needs the radio server that scripts/run-tests.sh starts");
         qputenv("TUNELARK_OPEN_TIMEOUT_MS", "2000");
         silent = std::make_unique<HttpTestServer>();
         silent->route("/silent", HttpTestServer::Route(200, {}, {}, true));
@@ -63,11 +70,12 @@ private slots:
     }
 
     void playFlickersAndStopRestores() {
+        QVERIFY(radioRuns());
         load({{"Tone Radio", radio}, {"Other", "http://127.0.0.1:9/"}});
         QVERIFY(window->PicMess->isVisibleTo(window.get()));
         window->PicPlay_Click();
         QVERIFY(window->StationPlaying);
-        QVERIFY(window->ClipPlayed);
+        QVERIFY(ModOthers::ClipPlayed);
         QVERIFY(!window->PicMess->isVisibleTo(window.get()));
         QCOMPARE(ModOthers::CurrentStationName, QStringLiteral("Tone Radio"));
         QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
@@ -82,6 +90,7 @@ private slots:
     }
 
     void trayItemStopsAndResumesTheSameAddress() {
+        QVERIFY(radioRuns());
         load({{"Tone Radio", radio}});
         window->PicPlay_Click();
         QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
@@ -129,7 +138,7 @@ private slots:
         QCOMPARE(env->boxes[0].text, QStringLiteral("Subscript out of range"));
         QCOMPARE(env->boxes[0].icon, ui::Icon::Critical);
         QVERIFY(window->StationPlaying);
-        QVERIFY(!window->ClipPlayed);
+        QVERIFY(!ModOthers::ClipPlayed);
     }
 
     void volumeBarToggleFollowsTheSetting() {
@@ -167,6 +176,7 @@ private slots:
     }
 
     void enlargedViewTakesTheStreamAndGivesItBack() {
+        QVERIFY(radioRuns());
         load({{"Tone Radio", radio}});
         window->PicPlay_Click();
         QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);

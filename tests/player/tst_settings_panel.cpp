@@ -3,6 +3,7 @@
 
 #include "common/settings-store.h"
 #include "player/FrmFM.h"
+#include "player/FrmMessage.h"
 #include "player/ModOthers.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
@@ -87,10 +88,25 @@ private slots:
         QCOMPARE(window->LstSkins->currentRow(), 0); // no skin chosen: the built-in one
     }
 
-    // The player's own reload: the window is unloaded and a new one loaded in its place.
-    void playerReloadsItsWindow() {
+    // The player's own reload: the window is unloaded and a new one loaded in its place. What belongs
+    // to the run stays: the clip is played once a run, and the recording hint window, with the choice
+    // ticked in it, outlives the reload.
+    void playerReloadsItsWindowKeepingTheRun() {
+        ModOthers::ClipPlayed = false;
         QPointer<FrmFM> first = ModOthers::StartPlayer();
         QVERIFY(first);
+        QPointer<FrmMessage> hint;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *candidate = qobject_cast<FrmMessage *>(widget); candidate && candidate->isVisible())
+                hint = candidate;
+        QVERIFY(hint);
+        hint->ChkShow->setChecked(true);
+        // This test's own folder holds no station file: the built-in list (addresses that fail at once).
+        first->LoadDefaultStations();
+        first->LstStations->setCurrentRow(0);
+        first->PicPlay_Click();
+        QVERIFY(ModOthers::ClipPlayed);
+
         first->PicOK_Click();
         QTRY_VERIFY(first.isNull());
         FrmFM *reloaded = nullptr;
@@ -98,6 +114,10 @@ private slots:
             if (auto *candidate = qobject_cast<FrmFM *>(widget); candidate && candidate->isVisible())
                 reloaded = candidate;
         QVERIFY(reloaded);
+        QVERIFY(ModOthers::ClipPlayed);
+        QVERIFY(hint && hint->isVisible());
+        hint->PicClose_Click();
+        QCOMPARE(GetSetting(kApplication, "Message", "Show"), QStringLiteral("1"));
         reloaded->close();
         delete reloaded;
     }

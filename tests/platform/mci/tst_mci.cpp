@@ -88,8 +88,7 @@ private slots:
 
     void clipPlaysOnceAndCloses() {
         QFETCH(QString, open);
-        if (!SinkRecorder::available())
-            QSKIP("needs the test PulseAudio daemon (start_pulseaudio in scripts/services/pulseaudio.sh)");
+        TUNELARK_REQUIRE_SOUND_SERVER();
         SinkRecorder sink;
         QVERIFY2(sink.error().isEmpty(), qPrintable(sink.error()));
         // The first close of a run finds nothing open; the player ignores that.

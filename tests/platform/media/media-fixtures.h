@@ -16,7 +16,7 @@ bool MakeMedia(const QStringList &inputs, const QString &file);
 void ServeFolder(HttpTestServer &server, const QString &prefix, const QString &folder);
 
 // Empty when PulseAudio (and, with `icecast`, the Icecast stream) of scripts/services/ are set up
-// for the test; otherwise a sentence saying what is missing, for QSKIP.
+// for the test; otherwise a sentence saying what is missing, for the failure it is.
 QString MissingServices(bool icecast);
 
 // The address of the test Icecast stream.

@@ -1,6 +1,7 @@
 #include "cli/skin-command.h"
 
 #include "common/runtime-error.h"
+#include "player/skins/skin-folders.h"
 #include "player/skins/skin-image.h"
 #include "player/skins/skin-layout.h"
 #include "player/skins/skin-settings.h"
@@ -65,8 +66,8 @@ QString ColourLine(const char *what, const std::optional<std::int32_t> &colour) 
         .arg(*colour);
 }
 
-QString SettingsPath(const QString &folder) {
-    const QString path = folder + QStringLiteral("/Settings.ini");
+QString SettingsPath(const common::FolderEntries &files, const QString &folder) {
+    const QString path = files.FilePath(QStringLiteral("Settings.ini"));
     if (!QFileInfo(path).isFile())
         throw BadInput(
             QStringLiteral("no Settings.ini in %1: the player reports the skin as missing").arg(folder));
@@ -75,11 +76,12 @@ QString SettingsPath(const QString &folder) {
 
 int Check(const ParsedCommand &command) {
     const QString folder = command.positional[0];
+    const common::FolderEntries files = skins::SkinFiles(folder);
     QString report;
     bool fails = false;
     skins::SkinSettings settings;
     try {
-        settings = skins::ReadSkinSettings(SettingsPath(folder));
+        settings = skins::ReadSkinSettings(SettingsPath(files, folder));
         report += ColourLine("background colour", settings.backColour) +
                   ColourLine("text colour", settings.foreColour) +
                   ColourLine("combo-box colour", settings.comboBackColour);
@@ -92,7 +94,7 @@ int Check(const ParsedCommand &command) {
     skins::Layout layout = skins::BuiltInLayout();
     QSize main = kBuiltInMain;
     for (const SkinFile &file : kFiles) {
-        const QString path = folder + u'/' + QString::fromLatin1(file.name);
+        const QString path = files.FilePath(QString::fromLatin1(file.name));
         if (!QFileInfo(path).isFile()) {
             report +=
                 QStringLiteral("%1: missing, the built-in image is used\n").arg(QLatin1String(file.name));
@@ -146,7 +148,7 @@ int Check(const ParsedCommand &command) {
 }
 
 int Shape(const ParsedCommand &command) {
-    const QString path = command.positional[0] + QStringLiteral("/Main.bmp");
+    const QString path = skins::SkinFiles(command.positional[0]).FilePath(QStringLiteral("Main.bmp"));
     if (!QFileInfo(path).isFile())
         throw BadInput(QStringLiteral("no Main.bmp in %1: the window keeps the built-in outline")
                            .arg(command.positional[0]));
@@ -183,8 +185,9 @@ CommandGroup SkinCommands() {
                  "Reads the skin folder DIR as the player would and prints, one line each, the colours\n"
                  "of its Settings.ini, every image (its size, missing so the built-in one is used, or\n"
                  "rejected by the image readers), the layout line (or why it moves nothing) and every\n"
-                 "element the layout puts outside the main picture. The exit status is 1 when loading\n"
-                 "the skin would fail: no Settings.ini, a bad colour line, a rejected image.\n"),
+                 "element the layout puts outside the main picture. File names match in any letter case.\n"
+                 "The exit status is 1 when loading the skin would fail: no Settings.ini, a bad colour\n"
+                 "line, a rejected image.\n"),
              1, QString(), Check},
             {QStringLiteral("shape"), QStringLiteral("DIR --png FILE"),
              QStringLiteral("Draw the window outline of a skin's main picture."),

@@ -2,6 +2,7 @@
 // Every load starts from the built-in skin, so a skin is applied to the designed window only.
 
 #include "common/error-handling.h"
+#include "common/folder-entries.h"
 #include "common/settings-store.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
@@ -63,7 +64,9 @@ void FrmFM::LoadSkin(const QString &name) {
     bool loaded = false;
     ui::RunShowingErrors([&] {
         const QString folder = skins::SkinFolder(m_programFolder, name);
-        if (!QFileInfo(folder + QStringLiteral("/Settings.ini")).isFile()) {
+        const common::FolderEntries files = skins::SkinFiles(folder);
+        const QString settingsFile = files.FilePath(QStringLiteral("Settings.ini"));
+        if (!QFileInfo(settingsFile).isFile()) {
             for (const char *key : {"BackColor", "ForeColor", "ComboBackColor"})
                 SaveSkinSetting(key, QString());
             SaveSkinSetting("Current", skins::kBuiltInSkinName);
@@ -74,8 +77,7 @@ void FrmFM::LoadSkin(const QString &name) {
                 ui::Icon::Critical, ui::Buttons::OkOnly, ui::kErrorTitle);
             return;
         }
-        const skins::SkinSettings settings =
-            skins::ReadSkinSettings(folder + QStringLiteral("/Settings.ini"));
+        const skins::SkinSettings settings = skins::ReadSkinSettings(settingsFile);
         for (int row = 0; row < LstSkins->count(); ++row)
             if (skins::TrimBlanks(LstSkins->item(row)->text()).toUpper() == skins::TrimBlanks(name).toUpper())
                 LstSkins->setCurrentRow(row);
@@ -84,7 +86,7 @@ void FrmFM::LoadSkin(const QString &name) {
         SaveSkinSetting("ComboBackColor", ColourText(settings.comboBackColour));
         ApplySkinColours(colours::FromValue(settings.backColour.value_or(0)),
                          colours::FromValue(settings.foreColour.value_or(0)));
-        LoadSkinImages(folder);
+        LoadSkinImages(files);
         layout = settings.layout;
         loaded = true;
     });
@@ -119,7 +121,7 @@ void FrmFM::ApplySkinColours(const QColor &back, const QColor &fore) {
         colours::Set(option, back, fore);
 }
 
-void FrmFM::LoadSkinImages(const QString &folder) {
+void FrmFM::LoadSkinImages(const common::FolderEntries &skinFiles) {
     const std::pair<const char *, PictureBox *> images[] = {{"Main.bmp", BackPic},
                                                             {"Welcome.jpg", PicMess},
                                                             {"Box.jpg", PicSettingsBox},
@@ -151,7 +153,7 @@ void FrmFM::LoadSkinImages(const QString &folder) {
                                                             {"Close.jpg", PicCloseW},
                                                             {"CloseR.jpg", PicCloseWRoll}};
     for (const auto &[file, element] : images) {
-        const QString path = folder + u'/' + QString::fromLatin1(file);
+        const QString path = skinFiles.FilePath(QString::fromLatin1(file));
         if (QFileInfo(path).isFile())
             element->setPicture(QPixmap::fromImage(skins::LoadSkinImage(path)));
     }

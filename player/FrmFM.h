@@ -29,6 +29,9 @@ class TrayIcon;
 namespace skins {
 enum class Element;
 }
+namespace common {
+class FolderEntries;
+}
 namespace platform::media {
 class MediaPlayerControl;
 }
@@ -251,7 +254,7 @@ private:
     void CreateMediaControl();
     void CreateRecording();
     void ApplySkinColours(const QColor &back, const QColor &fore);
-    void LoadSkinImages(const QString &folder);
+    void LoadSkinImages(const common::FolderEntries &skinFiles);
     // The elements the layout places, by their place in it.
     std::vector<std::pair<skins::Element, QWidget *>> LayoutElements() const;
     void CreateNews();

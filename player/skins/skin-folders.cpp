@@ -2,22 +2,29 @@
 
 #include "player/skins/skin-settings.h"
 
-#include <QDir>
-
 namespace skins {
+
+namespace {
+
+common::FolderEntries SkinFolders(const QString &programFolder) {
+    return common::FolderEntries(SkinsFolder(programFolder), QDir::Dirs);
+}
+
+} // namespace
 
 QString SkinsFolder(const QString &programFolder) { return programFolder + QStringLiteral("/Skins"); }
 
 QString SkinFolder(const QString &programFolder, const QString &name) {
-    return SkinsFolder(programFolder) + u'/' + name;
+    return SkinFolders(programFolder).FilePath(name);
 }
 
 QStringList SkinFolderNames(const QString &programFolder, bool *exists) {
-    const QDir folder(SkinsFolder(programFolder));
     if (exists != nullptr)
-        *exists = folder.exists();
-    return folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        *exists = QDir(SkinsFolder(programFolder)).exists();
+    return SkinFolders(programFolder).Names();
 }
+
+common::FolderEntries SkinFiles(const QString &folder) { return common::FolderEntries(folder, QDir::Files); }
 
 bool IsBuiltInSkin(const QString &name) {
     const QString trimmed = TrimBlanks(name);

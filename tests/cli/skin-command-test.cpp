@@ -99,6 +99,30 @@ private slots:
             QCOMPARE(result.err.count('\n'), 1);
     }
 
+    // Skins made where file names ignore letter case.
+    void filesMatchInAnyLetterCase_data() {
+        QTest::addColumn<QStringList>("files"); // Settings.ini, Play.jpg, Main.bmp as named
+        QTest::newRow("small letters") << QStringList{"settings.ini", "play.jpg", "main.bmp"};
+        QTest::newRow("capitals") << QStringList{"SETTINGS.INI", "PLAY.JPG", "MAIN.BMP"};
+        QTest::newRow("mixed") << QStringList{"Settings.INI", "pLAY.jpg", "main.BMP"};
+    }
+    void filesMatchInAnyLetterCase() {
+        QFETCH(QStringList, files);
+        write(files[0], "1,0,0\r\n");
+        QVERIFY(Filled(40, 26, Qt::red).save(skin() + '/' + files[1], "JPG"));
+        QImage main = Filled(8, 4, QColor(0, 255, 0));
+        main.setPixel(4, 1, qRgb(10, 10, 10));
+        QVERIFY(main.save(skin() + '/' + files[2], "BMP"));
+        const CliRun check = run({"skin", "check", skin()});
+        QCOMPARE(check.exitCode, 0);
+        const QStringList shown = QString::fromUtf8(check.out).split('\n');
+        for (const char *line : {"background colour: 1, 0, 0 (1)", "Play.jpg: 40 × 26", "Main.bmp: 8 × 4"})
+            QVERIFY2(shown.contains(QString::fromUtf8(line)), qPrintable(QString::fromUtf8(check.out)));
+        const QString png = m_dir->filePath("outline.png");
+        QCOMPARE(run({"skin", "shape", skin(), "--png", png}).exitCode, 0);
+        QCOMPARE(QImage(png).size(), QSize(8, 4));
+    }
+
     void shapeDrawsTheOutline() {
         QImage main = Filled(8, 4, QColor(0, 255, 0));
         for (int x = 1; x < 7; ++x)

@@ -44,7 +44,8 @@ private:
         if (!settings.isNull())
             env->writeFile("Skins/" + name + "/Settings.ini", settings);
         for (const auto &[file, image] : images)
-            QVERIFY(image.save(skinFolder(name) + '/' + file, file.endsWith(".bmp") ? "BMP" : "JPG"));
+            QVERIFY(image.save(skinFolder(name) + '/' + file,
+                               file.endsWith(".bmp", Qt::CaseInsensitive) ? "BMP" : "JPG"));
     }
     void load(const QString &current = QString()) {
         if (!current.isNull())
@@ -78,12 +79,43 @@ private slots:
         load();
         QCOMPARE(skinList(), QStringList{"Spider Man"}); // no Skins folder
         QCOMPARE(window->LstSkins->currentRow(), 0);
-        makeSkin("Night", "0,0,0\r\n");
-        makeSkin("Aurora", "0,0,0\r\n");
-        makeSkin("Spider Man", "0,0,0\r\n");
+        for (const char *name : {"Night", "Zen", "aqua", "Aurora", "Spider Man"})
+            makeSkin(name, "0,0,0\r\n");
         load();
-        QCOMPARE(skinList(), (QStringList{"Spider Man", "Aurora", "Night", "Spider Man"}));
+        // Sorted without regard to letter case.
+        QCOMPARE(skinList(), (QStringList{"Spider Man", "aqua", "Aurora", "Night", "Spider Man", "Zen"}));
         QCOMPARE(skinBoxes().size(), 0);
+    }
+
+    // Skins made where file names ignore letter case: their files and the current skin's name match in
+    // any capitals.
+    void skinFilesMatchInAnyLetterCase_data() {
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QStringList>("files"); // Settings.ini, Play.jpg, PlayR.jpg, Main.bmp as named
+        QTest::newRow("small letters")
+            << "aqua" << QStringList{"settings.ini", "play.jpg", "playr.jpg", "main.bmp"};
+        QTest::newRow("capitals") << "AQUA"
+                                  << QStringList{"SETTINGS.INI", "PLAY.JPG", "PLAYR.JPG", "MAIN.BMP"};
+        QTest::newRow("mixed") << "aQuA" << QStringList{"Settings.INI", "pLAY.jpg", "PlayR.JPG", "main.BMP"};
+    }
+    void skinFilesMatchInAnyLetterCase() {
+        QFETCH(QString, current);
+        QFETCH(QStringList, files);
+        makeSkin("Aqua", QByteArray(),
+                 {{files[1], Filled(60, 26, Qt::green)},
+                  {files[2], Filled(60, 26, Qt::yellow)},
+                  {files[3], Filled(700, 500, Qt::blue)}});
+        env->writeFile("Skins/Aqua/" + files[0], "1,0,0\r\n2,0,0\r\n3,0,0\r\n" +
+                                                     kDesignLayout.toUtf8().replace("3180", "3300") + "\r\n");
+        load(current);
+        QCOMPARE(skinBoxes().size(), 0);
+        QCOMPARE(window->LstSkins->currentItem()->text(), QStringLiteral("Aqua"));
+        QCOMPARE((QStringList{Skin("BackColor"), Skin("ForeColor"), Skin("ComboBackColor")}),
+                 (QStringList{"1", "2", "3"}));
+        QCOMPARE(window->PicPlay->picture().size(), QSize(60, 26));
+        QCOMPARE(window->PicPlayRoll->picture().size(), QSize(60, 26));
+        QCOMPARE(window->size(), QSize(700, 500)); // the main picture gives the window its size
+        QCOMPARE(twips::Left(window->PicPlay), 3300.0);
     }
 
     void builtInSkinNames_data() {

@@ -78,7 +78,6 @@ int Check(const ParsedCommand &command) {
     const QString folder = command.positional[0];
     const common::FolderEntries files = skins::SkinFiles(folder);
     QString report;
-    bool fails = false;
     skins::SkinSettings settings;
     try {
         settings = skins::ReadSkinSettings(SettingsPath(files, folder));
@@ -93,7 +92,14 @@ int Check(const ParsedCommand &command) {
 
     skins::Layout layout = skins::BuiltInLayout();
     QSize main = kBuiltInMain;
+    // The player stops at the first image it rejects: nothing after it applies, the layout neither.
+    QString rejected;
     for (const SkinFile &file : kFiles) {
+        if (!rejected.isEmpty()) {
+            report += QStringLiteral("%1: not applied, loading stops at %2\n")
+                          .arg(QLatin1String(file.name), rejected);
+            continue;
+        }
         const QString path = files.FilePath(QString::fromLatin1(file.name));
         if (!QFileInfo(path).isFile()) {
             report +=
@@ -115,12 +121,14 @@ int Check(const ParsedCommand &command) {
         } catch (const common::RuntimeError &error) {
             report += QStringLiteral("%1: rejected: %2\n")
                           .arg(QLatin1String(file.name), OnOneLine(error.description()));
-            fails = true;
+            rejected = QLatin1String(file.name);
         }
     }
 
     const QStringList fields = settings.layout.split(u',');
-    if (settings.layout.isEmpty()) {
+    if (!rejected.isEmpty()) {
+        report += QStringLiteral("layout: not applied, loading stops at %1\n").arg(rejected);
+    } else if (settings.layout.isEmpty()) {
         report += QStringLiteral("layout: none, every element stays at its built-in place\n");
     } else if (fields.size() < 10) {
         report += QStringLiteral("layout: %1 fields, fewer than ten: no element moves\n").arg(fields.size());
@@ -144,7 +152,7 @@ int Check(const ParsedCommand &command) {
         }
     }
     WriteOut(report);
-    return fails ? kExitBadInput : kExitOk;
+    return rejected.isEmpty() ? kExitOk : kExitBadInput;
 }
 
 int Shape(const ParsedCommand &command) {
@@ -185,9 +193,10 @@ CommandGroup SkinCommands() {
                  "Reads the skin folder DIR as the player would and prints, one line each, the colours\n"
                  "of its Settings.ini, every image (its size, missing so the built-in one is used, or\n"
                  "rejected by the image readers), the layout line (or why it moves nothing) and every\n"
-                 "element the layout puts outside the main picture. File names match in any letter case.\n"
-                 "The exit status is 1 when loading the skin would fail: no Settings.ini, a bad colour\n"
-                 "line, a rejected image.\n"),
+                 "element the layout puts outside the main picture. As in the player, loading stops at\n"
+                 "a rejected image: the images after it and the layout are reported as not applied.\n"
+                 "File names match in any letter case. The exit status is 1 when loading the skin\n"
+                 "would fail: no Settings.ini, a bad colour line, a rejected image.\n"),
              1, QString(), Check},
             {QStringLiteral("shape"), QStringLiteral("DIR --png FILE"),
              QStringLiteral("Draw the window outline of a skin's main picture."),

@@ -78,25 +78,31 @@ private slots:
             QVERIFY2(shown.contains(line), qPrintable(QString::fromUtf8(result.out)));
     }
 
-    void checkRefusesBrokenSkins_data() {
-        QTest::addColumn<QString>("image"); // written as text, a broken JPEG
-        QTest::addColumn<bool>("settings");
-        QTest::newRow("no Settings.ini") << QString() << false;
-        QTest::newRow("a broken image") << "Stop.jpg" << true;
-    }
-    void checkRefusesBrokenSkins() {
-        QFETCH(QString, image);
-        QFETCH(bool, settings);
-        if (settings)
-            write("Settings.ini", "0,0,0\r\n");
-        if (!image.isEmpty())
-            write(image, "not a picture");
+    void checkRefusesASkinWithoutSettings() {
         const CliRun result = run({"skin", "check", skin()});
         QCOMPARE(result.exitCode, 1);
-        if (!image.isEmpty())
-            QVERIFY(result.out.contains("Stop.jpg: rejected: Invalid picture"));
-        else
-            QCOMPARE(result.err.count('\n'), 1);
+        QCOMPARE(result.err.count('\n'), 1);
+    }
+
+    // The player stops loading at the first image it rejects: the images after it and the layout are
+    // not applied, and the skin fails to load.
+    void checkStopsAtARejectedImage() {
+        write("Settings.ini", "0,0,0\r\n0,0,0\r\n0,0,0\r\n" + kLayout + "\r\n");
+        QVERIFY(Filled(40, 26, Qt::red).save(skin() + "/Play.jpg"));
+        write("Stop.jpg", "not a picture");
+        QVERIFY(Filled(40, 26, Qt::red).save(skin() + "/StopR.jpg"));
+        QVERIFY(Filled(40, 26, Qt::red).save(skin() + "/CloseR.jpg"));
+        const CliRun result = run({"skin", "check", skin()});
+        QCOMPARE(result.exitCode, 1);
+        const QStringList shown = QString::fromUtf8(result.out).split('\n');
+        for (const char *line : {"Play.jpg: 40 × 26", "Stop.jpg: rejected: Invalid picture",
+                                 "StopR.jpg: not applied, loading stops at Stop.jpg",
+                                 "Record.jpg: not applied, loading stops at Stop.jpg",
+                                 "CloseR.jpg: not applied, loading stops at Stop.jpg",
+                                 "layout: not applied, loading stops at Stop.jpg"})
+            QVERIFY2(shown.contains(QString::fromUtf8(line)), qPrintable(QString::fromUtf8(result.out)));
+        QVERIFY2(!result.out.contains("layout: 3120") && !result.out.contains("outside"),
+                 result.out.constData());
     }
 
     // Skins made where file names ignore letter case.

@@ -1,6 +1,6 @@
-// Rollover buttons with real pointer events through the X server (xdotool): the help text and the
-// rollover image while the pointer rests on a button, their return when it leaves, a straight move
-// from one button to the next, and a click in between.
+// Rollover buttons with real pointer events through the X server (xdotool): for each of the thirteen
+// buttons the help text and the rollover image while the pointer rests on it, their return when it
+// leaves; a straight move from one button to the next, and a click in between.
 
 #include "player/FrmFM.h"
 #include "player/ModOthers-hover.h"
@@ -26,11 +26,16 @@ void MoveOnto(QWidget *element) {
     }
 }
 
-bool Shows(PictureBox *element, const char *builtInFile) {
-    return element->picture().toImage() == player::BuiltInImage(QString::fromLatin1(builtInFile)).toImage();
+bool Shows(PictureBox *element, const QString &builtInFile) {
+    return element->picture().toImage() == player::BuiltInImage(builtInFile).toImage();
 }
 
+// One of the window's picture elements, named in a table row before there is a window.
+using Element = PictureBox *FrmFM::*;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Element)
 
 class RolloverTest : public QObject {
     Q_OBJECT
@@ -63,17 +68,59 @@ private slots:
         env.reset();
     }
 
-    void restingOnPlayShowsItsHelpAndRollover() {
+    void restingOnAButtonShowsItsHelpAndRollover_data() {
+        QTest::addColumn<Element>("button");
+        QTest::addColumn<QString>("help"); // as the help line shows it: "&&" in the stored text is one "&"
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("twin");   // the rollover twin's picture
+        QTest::addColumn<Element>("opened"); // shown before the move: the panel or state the button is in
+        const auto row = [](const char *name, Element button, const char *help, const char *picture,
+                            const char *twin, Element opened = nullptr) {
+            QTest::newRow(name) << button << QString::fromLatin1(help) << QString::fromLatin1(picture)
+                                << QString::fromLatin1(twin) << opened;
+        };
+        row("Play", &FrmFM::PicPlay, "Click to Start Playing.", "Play.jpg", "PlayR.jpg");
+        row("Stop", &FrmFM::PicStop, "Click to Stop Playing.", "Stop.jpg", "StopR.jpg");
+        row("Record", &FrmFM::PicRecord, "Record it to a MP3 file.", "Record.jpg", "RecordR.jpg");
+        row("Stop Recording", &FrmFM::PicRecordStop, "Click to Stop the Recording", "RecordStop.jpg",
+            "RecordStopR.jpg", &FrmFM::PicRecordStop);
+        row("Settings", &FrmFM::PicSettings, "Click to Change the Settings.", "Settings.jpg",
+            "SettingsR.jpg");
+        row("Advanced", &FrmFM::PicAdvanceRec, "Open Advance Sound Recorder.", "Advanced.jpg",
+            "AdvancedR.jpg");
+        row("About", &FrmFM::PicAbout, "About the Developer.", "About.jpg", "AboutR.jpg");
+        row("Up, doubled ampersand", &FrmFM::PicUp, "Click & Hold to Scroll Up.", "Up.jpg", "UpR.jpg");
+        row("Down, doubled ampersand", &FrmFM::PicDown, "Click & Hold to Scroll Down.", "Down.jpg",
+            "DownR.jpg");
+        row("Minimize", &FrmFM::PicMin, "Minimize the application.", "Minimize.jpg", "MinimizeR.jpg");
+        row("Exit", &FrmFM::PicClose, "Close the application.", "Exit.jpg", "ExitR.jpg");
+        row("settings panel's close, doubled ampersand", &FrmFM::PicOK, "Click to Save & Close the Settings.",
+            "Close.jpg", "CloseR.jpg", &FrmFM::PicSettingsBox);
+        row("About panel's close", &FrmFM::PicCloseW, "Close", "Close.jpg", "CloseR.jpg", &FrmFM::PicAboutMe);
+    }
+    void restingOnAButtonShowsItsHelpAndRollover() {
+        QFETCH(Element, button);
+        QFETCH(QString, help);
+        QFETCH(QString, picture);
+        QFETCH(QString, twin);
+        QFETCH(Element, opened);
+        PictureBox *const element = window.get()->*button;
+        if (opened != nullptr) {
+            (window.get()->*opened)->show();
+            (window.get()->*opened)->raise();
+        }
+        // Each built-in twin differs from its button's picture, so a swap is seen.
+        QVERIFY(Shows(element, picture) && !Shows(element, twin));
+        QVERIFY(!element->cursor().pixmap().isNull()); // our own pointer
         QCOMPARE(window->LblMessage->text(), FrmFM::kCreditCaption);
         QCOMPARE(window->LblMessage->toolTip(), QStringLiteral("Click to visit my Personal Website"));
-        QVERIFY(!window->PicPlay->cursor().pixmap().isNull()); // our own pointer
-        MoveOnto(window->PicPlay);
-        QTRY_COMPARE(window->LblMessage->text(), QStringLiteral("Click to Start Playing."));
-        QVERIFY(Shows(window->PicPlay, "PlayR.jpg"));
+        MoveOnto(element);
+        QTRY_COMPARE(window->LblMessage->text(), help);
+        QVERIFY(Shows(element, twin));
         QCOMPARE(window->LblMessage->toolTip(), QString());
         away();
         QTRY_COMPARE(window->LblMessage->text(), FrmFM::kCreditCaption);
-        QVERIFY(Shows(window->PicPlay, "Play.jpg"));
+        QVERIFY(Shows(element, picture));
         QCOMPARE(window->LblMessage->toolTip(), QStringLiteral("Click to visit my Personal Website"));
     }
 
@@ -87,11 +134,6 @@ private slots:
         QVERIFY(Shows(window->PicPlayRoll, "PlayR.jpg")); // the swap through PicTemp gave it back
         away();
         QTRY_VERIFY(Shows(window->PicStop, "Stop.jpg"));
-    }
-
-    void doubledAmpersandShowsOnce() {
-        MoveOnto(window->PicUp);
-        QTRY_COMPARE(window->LblMessage->text(), QStringLiteral("Click & Hold to Scroll Up."));
     }
 
     // A click unhooks the button: its rollover image and help stay until the pointer comes back and

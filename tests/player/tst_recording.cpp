@@ -73,13 +73,20 @@ private:
         window->Form_Load();
         env->answer = ui::Answer::No;
     }
-    void play() {
-        QVERIFY2(!radio.isEmpty(), "needs the radio server that scripts/run-tests.sh starts");
-        TUNELARK_REQUIRE_SOUND_SERVER();
+    // Plays the radio server until the sound server hears it; false, saying why, when it cannot. Both
+    // servers always run under the test command: a missing one fails the case.
+    bool play() {
+        if (radio.isEmpty() || !SinkRecorder::available()) {
+            qWarning("needs the radio server and the sound server that scripts/run-tests.sh starts");
+            return false;
+        }
         window->PicPlay_Click();
-        QTRY_COMPARE_WITH_TIMEOUT(window->WM->playState(), 3, 15000);
+        if (!QTest::qWaitFor([this] { return window->WM->playState() == 3; }, 15000)) {
+            qWarning("the radio did not play");
+            return false;
+        }
         SinkRecorder sink;
-        QVERIFY(sink.waitForSound(10000));
+        return sink.waitForSound(10000);
     }
     // Presses Record; `stop` runs after `milliseconds` inside the recording's wait loop.
     void recordFor(int milliseconds, const std::function<void()> &stop) {
@@ -140,7 +147,7 @@ private slots:
 
     void stopRecordingMakesADatedMp3() {
         load();
-        play();
+        QVERIFY(play());
         window->OptSampleRate[6]->setChecked(true); // 44100
         const QString today = QDateTime::currentDateTime().toString("ddMMyy");
         recordFor(2500, [&] { window->PicRecordStop_Click(); });
@@ -161,7 +168,7 @@ private slots:
 
     void stopEndsPlaybackAndConverts() {
         load();
-        play();
+        QVERIFY(play());
         recordFor(1500, [&] { window->PicStop_Click(); });
         QVERIFY(!window->StationPlaying);
         QVERIFY(!checkMp3(env->programFolder()).isEmpty());
@@ -170,7 +177,7 @@ private slots:
 
     void closingThePlayerSavesTheRecordingFirst() {
         load();
-        play();
+        QVERIFY(play());
         recordFor(1500, [&] { window->PicClose_Click(); });
         QCOMPARE(env->endedWith, std::optional<int>(0));
         QVERIFY(!checkMp3(env->programFolder()).isEmpty());
@@ -178,7 +185,7 @@ private slots:
 
     void savingTheSettingsFinishesTheRecordingBeforeTheReload() {
         load();
-        play();
+        QVERIFY(play());
         QSignalSpy reload(window.get(), &FrmFM::ReloadRequested);
         recordFor(1500, [&] {
             window->PicOK_Click();
@@ -201,7 +208,7 @@ private slots:
         env->removeFile("Tunelark.dll");
         if (!library.isEmpty())
             env->writeFile("Tunelark.dll", library);
-        play();
+        QVERIFY(play());
         recordFor(1500, [&] { window->PicRecordStop_Click(); });
         const QString kept = env->path(ModRecorder::RecordFileName + ".wav");
         QCOMPARE(recordings(env->programFolder()), QStringList{QFileInfo(kept).fileName()});
@@ -233,7 +240,7 @@ private slots:
         const QString blocker = env->configHome() + "/blocker";
         QVERIFY(wavefixture::WriteFile(blocker, "a file, not a folder\n"));
         qputenv("XDG_MUSIC_DIR", (musicWritable ? music : blocker + "/music").toLocal8Bit());
-        play();
+        QVERIFY(play());
         const QString folder = env->programFolder();
         recordFor(1500, [&] {
             QVERIFY(QDir(folder).removeRecursively());
@@ -268,7 +275,7 @@ private slots:
     // The sound server refused "record": Stop Recording says nothing was recorded, once, and makes no file.
     void nothingRecordedMakesNoFile() {
         load();
-        play();
+        QVERIFY(play());
         const QByteArray server = qgetenv("PULSE_SERVER");
         qputenv("PULSE_SERVER", "unix:/nonexistent/tunelark-test/native");
         recordFor(500, [&] { window->PicRecordStop_Click(); });
@@ -302,7 +309,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QCOMPARE(window->LblNews->isVisibleTo(window.get()), newsOn);
         HelpLineTexts shown(window->LblMessage);
-        play();
+        QVERIFY(play());
         recordFor(1500, [&] {
             QVERIFY(!window->LblNews->isVisibleTo(window.get()));
             QVERIFY(window->LblMessage->isVisibleTo(window.get()));
@@ -322,7 +329,7 @@ private slots:
 
     void stopsByItselfAtTheWaveLimit() {
         load();
-        play();
+        QVERIFY(play());
         qputenv("TUNELARK_WAVE_LIMIT_BYTES", "192000"); // one second at 48000 Hz
         window->OptSampleRate[7]->setChecked(true);
         window->PicRecord_Click(); // returns once the recording stopped by itself and was converted
@@ -341,7 +348,7 @@ private slots:
         QVERIFY(Run("mount", {"-o", "remount,ro,bind", folder, folder}));
         const QString music = env->configHome() + "/music";
         qputenv("XDG_MUSIC_DIR", music.toLocal8Bit());
-        play();
+        QVERIFY(play());
         recordFor(1500, [&] { window->PicRecordStop_Click(); });
         qunsetenv("XDG_MUSIC_DIR");
         const QString mp3 = checkMp3(music + "/Tunelark");

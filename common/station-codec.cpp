@@ -72,10 +72,12 @@ bool DecodeBytes(const QString &line, QByteArray *bytes) {
         const int w = NumberAt(line, p, std::min(p + kWLength, length));
         if (r < 0 || w < 0)
             return false;
-        const double code = RoundHalfEven(w * 10 / 33.0 * 2 - r);
+        // W has at most three digits and R two, so the code fits an int before its range is checked;
+        // only then does it become a byte (a double above 127 made straight into a char is undefined).
+        const int code = static_cast<int>(RoundHalfEven(w * 10 / 33.0 * 2 - r));
         if (code < 0 || code > 255)
             return false;
-        bytes->append(static_cast<char>(code));
+        bytes->append(static_cast<char>(static_cast<unsigned char>(code)));
     }
     return true;
 }

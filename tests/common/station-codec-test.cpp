@@ -76,6 +76,7 @@ private slots:
         QTest::newRow("three spare digits") << "42229009" << QStringLiteral("a\x05");
         QTest::newRow("four spare digits") << "422291099"
                                            << "a2";
+        QTest::newRow("byte above 127, spare digit") << "605050" << QStringLiteral("\u00F6");
         QTest::newRow("letter in R") << "4x229"
                                      << "0";
         QTest::newRow("letter in W") << "422a9"

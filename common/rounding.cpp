@@ -16,13 +16,24 @@ double RoundHalfEven(double value) {
     return std::round(value);
 }
 
-std::int16_t RoundToInt16(double value) {
+namespace {
+
+template <typename Integer> Integer RoundToInteger(double value, const QString &source) {
     const double rounded = RoundHalfEven(value);
     // Written so that NaN fails the test as well.
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
-          rounded <= std::numeric_limits<std::int16_t>::max()))
-        throw RuntimeError::fromNumber(ErrOverflow, QStringLiteral("RoundToInt16"));
-    return static_cast<std::int16_t>(rounded);
+    if (!(rounded >= std::numeric_limits<Integer>::min() && rounded <= std::numeric_limits<Integer>::max()))
+        throw RuntimeError::fromNumber(ErrOverflow, source);
+    return static_cast<Integer>(rounded);
+}
+
+} // namespace
+
+std::int16_t RoundToInt16(double value) {
+    return RoundToInteger<std::int16_t>(value, QStringLiteral("RoundToInt16"));
+}
+
+std::int32_t RoundToInt32(double value) {
+    return RoundToInteger<std::int32_t>(value, QStringLiteral("RoundToInt32"));
 }
 
 } // namespace common

@@ -7,9 +7,7 @@ namespace skins {
 namespace {
 
 // Single precision, as the layout's numbers are kept.
-double Twips(const QString &field) {
-    return static_cast<float>(common::ParseNumber(field, QStringLiteral("AdjustPosition")));
-}
+double Twips(const QString &field) { return common::ParseSingle(field, QStringLiteral("AdjustPosition")); }
 
 } // namespace
 

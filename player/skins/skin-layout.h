@@ -44,7 +44,8 @@ QString ElementName(Element element);
 
 // Moves the elements of `layout` to the first ten `fields` (each converted to a single-precision
 // number), then everything that follows them, in the window's order, with the sizes as they are. A
-// field that is not a number raises "Type mismatch" with what came before it already applied.
+// field that is not a number raises "Type mismatch", one beyond single range "Overflow", with what
+// came before it already applied.
 void AdjustLayout(Layout &layout, const QStringList &fields);
 
 } // namespace skins

@@ -52,6 +52,9 @@ private slots:
         QTest::newRow("layout with nine fields")
             << QByteArray("0,0,0\r\n0,0,0\r\n0,0,0\r\n1,2,3,4,5,6,7,8,9\r\n") << false << 0
             << QStringList{"layout: 9 fields, fewer than ten: no element moves"};
+        QTest::newRow("layout field beyond single range")
+            << QByteArray("0,0,0\r\n0,0,0\r\n0,0,0\r\n1,2,3,4,1e39,6,7,8,9,10\r\n") << false << 0
+            << QStringList{"layout: Overflow: the elements after it stay where they were"};
         QTest::newRow("no layout line")
             << QByteArray("0,0,0\r\n") << false << 0
             << QStringList{"layout: none, every element stays at its built-in place"};

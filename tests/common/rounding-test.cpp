@@ -40,32 +40,48 @@ private slots:
         QCOMPARE(result, rounded);
     }
 
-    void roundsToInt16_data() {
+    // Each case rounded to a 16-bit (bits 16) or a 32-bit (bits 32) integer.
+    void roundsToInteger_data() {
+        QTest::addColumn<int>("bits");
         QTest::addColumn<double>("value");
-        QTest::addColumn<int>("rounded");
-        QTest::newRow("top") << 32767.4 << 32767;
-        QTest::newRow("bottom half") << -32768.5 << -32768;
-        QTest::newRow("half to even") << 2.5 << 2;
-        QTest::newRow("negative") << -7.6 << -8;
+        QTest::addColumn<qint64>("rounded");
+        QTest::newRow("top") << 16 << 32767.4 << qint64(32767);
+        QTest::newRow("bottom half") << 16 << -32768.5 << qint64(-32768);
+        QTest::newRow("half to even") << 16 << 2.5 << qint64(2);
+        QTest::newRow("negative") << 16 << -7.6 << qint64(-8);
+        QTest::newRow("32 bits: top") << 32 << 2147483647.4 << qint64(2147483647);
+        QTest::newRow("32 bits: bottom half") << 32 << -2147483648.5 << qint64(-2147483648LL);
+        QTest::newRow("32 bits: past 16 bits") << 32 << 192000.5 << qint64(192000);
     }
-    void roundsToInt16() {
+    void roundsToInteger() {
+        QFETCH(int, bits);
         QFETCH(double, value);
-        QFETCH(int, rounded);
-        QCOMPARE(int(RoundToInt16(value)), rounded);
+        QFETCH(qint64, rounded);
+        QCOMPARE(bits == 16 ? qint64(RoundToInt16(value)) : qint64(RoundToInt32(value)), rounded);
     }
 
-    void overflowsOutsideInt16_data() {
+    void overflowsOutsideInteger_data() {
+        QTest::addColumn<int>("bits");
         QTest::addColumn<double>("value");
-        QTest::newRow("above") << 32767.5;
-        QTest::newRow("below") << -32768.6;
-        QTest::newRow("far") << 1e10;
-        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("infinity") << -std::numeric_limits<double>::infinity();
+        QTest::newRow("above") << 16 << 32767.5;
+        QTest::newRow("below") << 16 << -32768.6;
+        QTest::newRow("far") << 16 << 1e10;
+        QTest::newRow("NaN") << 16 << std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("infinity") << 16 << -std::numeric_limits<double>::infinity();
+        QTest::newRow("32 bits: above") << 32 << 2147483647.5;
+        QTest::newRow("32 bits: below") << 32 << -2147483648.6;
+        QTest::newRow("32 bits: 1e39") << 32 << 1e39;
+        QTest::newRow("32 bits: NaN") << 32 << std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("32 bits: infinity") << 32 << std::numeric_limits<double>::infinity();
     }
-    void overflowsOutsideInt16() {
+    void overflowsOutsideInteger() {
+        QFETCH(int, bits);
         QFETCH(double, value);
         try {
-            RoundToInt16(value);
+            if (bits == 16)
+                RoundToInt16(value);
+            else
+                RoundToInt32(value);
             QFAIL("no error raised");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.number(), int(ErrOverflow));

@@ -3,6 +3,7 @@
 // built-in look; and the shaped window on the X server.
 
 #include "common/settings-store.h"
+#include "common/units.h"
 #include "player/FrmFM.h"
 #include "player/picture-box.h"
 #include "player/twips.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QScreen>
 #include <QtTest>
+
+#include <cfloat>
 
 using common::kApplication;
 
@@ -28,6 +31,22 @@ QImage Filled(int width, int height, const QColor &colour) {
 
 // The built-in design positions of the layout line.
 const QString kDesignLayout = "3120, 2415, 5250, 3180, 3240, 2505, 6255, 7110, 1995, 7800";
+
+// Where the elements a layout line moves stand: element name → left, top in twips.
+using Places = QMap<QString, QPointF>;
+
+// The built-in places of all those elements, with `moved` changed.
+Places DesignPlaces(const Places &moved = {}) {
+    Places places{
+        {"PicSettingsBox", {3120, 2415}}, {"PicAboutMe", {3120, 2430}},    {"PicPlay", {3180, 5250}},
+        {"PicStop", {3645, 5250}},        {"PicRecord", {4140, 5250}},     {"PicRecordStop", {4125, 5250}},
+        {"PicSettings", {4605, 5250}},    {"PicAdvanceRec", {5085, 5250}}, {"PicAbout", {5565, 5250}},
+        {"PicMess", {3240, 2505}},        {"PicHolder", {3240, 2520}},     {"PicNews", {3240, 4785}},
+        {"PicUp", {7110, 2505}},          {"PicLists", {6255, 2730}},      {"PicDown", {7110, 5400}},
+        {"PicCount", {7530, 5415}},       {"PicMin", {7800, 1995}},        {"PicClose", {8100, 1995}}};
+    places.insert(moved);
+    return places;
+}
 
 } // namespace
 
@@ -58,6 +77,27 @@ private:
         for (int row = 0; row < window->LstSkins->count(); ++row)
             names << window->LstSkins->item(row)->text();
         return names;
+    }
+    // The elements a layout line moves, by name.
+    std::vector<std::pair<QString, const QWidget *>> layoutElements() const {
+        return {{"PicSettingsBox", window->PicSettingsBox},
+                {"PicAboutMe", window->PicAboutMe},
+                {"PicPlay", window->PicPlay},
+                {"PicStop", window->PicStop},
+                {"PicRecord", window->PicRecord},
+                {"PicRecordStop", window->PicRecordStop},
+                {"PicSettings", window->PicSettings},
+                {"PicAdvanceRec", window->PicAdvanceRec},
+                {"PicAbout", window->PicAbout},
+                {"PicMess", window->PicMess},
+                {"PicHolder", window->PicHolder},
+                {"PicNews", window->PicNews},
+                {"PicUp", window->PicUp},
+                {"PicLists", window->PicLists},
+                {"PicDown", window->PicDown},
+                {"PicCount", window->PicCount},
+                {"PicMin", window->PicMin},
+                {"PicClose", window->PicClose}};
     }
     // Boxes other than the built-in stations' notice (the test folder's station file is empty).
     QList<ui::BoxRequest> skinBoxes() const {
@@ -203,6 +243,11 @@ private slots:
         QTest::newRow("two fields") << QByteArray("1,2\r\n") << QByteArray() << "Subscript out of range"
                                     << false;
         QTest::newRow("not a number") << QByteArray("a,b,c\r\n") << QByteArray() << "Type mismatch" << false;
+        QTest::newRow("inf") << QByteArray("0,inf,0\r\n") << QByteArray() << "Type mismatch" << false;
+        QTest::newRow("-inf") << QByteArray("0,0,-inf\r\n") << QByteArray() << "Type mismatch" << false;
+        QTest::newRow("nan") << QByteArray("nan,0,0\r\n") << QByteArray() << "Type mismatch" << false;
+        QTest::newRow("1e39") << QByteArray("1e39,0,0\r\n") << QByteArray() << "Overflow" << false;
+        QTest::newRow("1e309") << QByteArray("0,1e309,0\r\n") << QByteArray() << "Overflow" << false;
         QTest::newRow("negative") << QByteArray("-1,0,0\r\n") << QByteArray()
                                   << "Invalid procedure call or argument" << false;
         QTest::newRow("settings over 64 KiB")
@@ -238,6 +283,85 @@ private slots:
         QCOMPARE(twips::Left(window->PicSettingsBox), 3000.0);
         QCOMPARE(twips::Left(window->PicMess), 3240.0);
         QCOMPARE(Skin("BackColor"), QStringLiteral("1")); // the colours stay applied
+    }
+
+    // The layout line through the real window, every element's place checked. The ten fields differ from
+    // the built-in design and from each other, so a field sent to the wrong element or a left taken for a
+    // top shows. A field that is no finite single-precision number ends the layout: "Overflow" for a
+    // number too large, "Type mismatch" for text (the words "inf" and "nan" too); the fields before it
+    // stay.
+    void layoutLinePlacesEveryElement_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Places>("expected");
+        const QString ten = "3001, 2402, 5603, 3304, 3405, 2306, 6507, 7208, 1809, 7710";
+        const auto withField = [&](int number, const QString &value) {
+            QStringList fields = ten.split(", ");
+            fields[number - 1] = value;
+            return fields.join(", ");
+        };
+        // Fields 1 to 4, 1 to 6 and 1 to 9 applied and nothing after them.
+        const Places upTo4{{"PicSettingsBox", {3001, 2402}}, {"PicPlay", {3304, 5603}}};
+        Places upTo6 = upTo4;
+        upTo6.insert({{"PicMess", {3405, 2306}}});
+        Places upTo9 = upTo6;
+        upTo9.insert({{"PicLists", {6507, 2730}}, {"PicUp", {7208, 2505}}, {"PicMin", {7800, 1809}}});
+        // Every field applied. Play 450 wide, Stop 450, Record 435, Settings 435, Advance 435: 35 twips
+        // between them. The news strip 300 high, 160 above Play; Up 50 below the media area, 165 high,
+        // then 50 to the list, 2595 high, then 50 to Down; the count 450 right of Down; Minimize 225
+        // wide, 150 to Exit.
+        const Places allTen{{"PicSettingsBox", {3001, 2402}}, {"PicAboutMe", {3001, 2402}},
+                            {"PicPlay", {3304, 5603}},        {"PicStop", {3789, 5603}},
+                            {"PicRecord", {4274, 5603}},      {"PicRecordStop", {4274, 5603}},
+                            {"PicSettings", {4744, 5603}},    {"PicAdvanceRec", {5214, 5603}},
+                            {"PicAbout", {5684, 5603}},       {"PicMess", {3405, 2306}},
+                            {"PicHolder", {3405, 2306}},      {"PicNews", {3304, 5143}},
+                            {"PicUp", {7208, 2356}},          {"PicLists", {6507, 2571}},
+                            {"PicDown", {7208, 5216}},        {"PicCount", {7658, 5216}},
+                            {"PicMin", {7710, 1809}},         {"PicClose", {8085, 1809}}};
+        // The largest single-precision number is a place, far outside the window: the button row and
+        // the news strip follow Play there.
+        Places farPlay = allTen;
+        for (const char *name : {"PicPlay", "PicStop", "PicRecord", "PicRecordStop", "PicSettings",
+                                 "PicAdvanceRec", "PicAbout", "PicNews"})
+            farPlay[name].setX(FLT_MAX);
+        QTest::newRow("largest single fourth") << withField(4, "3.4028235e38") << QString() << farPlay;
+        QTest::newRow("-1e39 first") << withField(1, "-1e39") << "Overflow" << DesignPlaces();
+        QTest::newRow("1e309 second")
+            << withField(2, "1e309") << "Overflow" << DesignPlaces({{"PicSettingsBox", {3001, 2415}}});
+        QTest::newRow("inf third") << withField(3, "inf") << "Type mismatch"
+                                   << DesignPlaces({{"PicSettingsBox", {3001, 2402}}});
+        QTest::newRow("1e39 fifth") << withField(5, "1e39") << "Overflow" << DesignPlaces(upTo4);
+        QTest::newRow("-inf seventh") << withField(7, " -inf ") << "Type mismatch" << DesignPlaces(upTo6);
+        QTest::newRow("nan tenth") << withField(10, "nan") << "Type mismatch" << DesignPlaces(upTo9);
+    }
+    void layoutLinePlacesEveryElement() {
+        QFETCH(QString, line);
+        QFETCH(QString, message);
+        QFETCH(Places, expected);
+        makeSkin("Layout", "1,0,0\r\n1,0,0\r\n1,0,0\r\n" + line.toUtf8() + "\r\n");
+        load("Layout");
+        QStringList boxes;
+        for (const ui::BoxRequest &box : skinBoxes())
+            boxes << box.text;
+        QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(layoutElements().size(), std::size_t(expected.size()));
+        QStringList misplaced;
+        for (const auto &[name, element] : layoutElements()) {
+            const QPointF place(twips::Left(element), twips::Top(element));
+            const QPoint pixels(common::TwipsToPixels(expected[name].x()),
+                                common::TwipsToPixels(expected[name].y()));
+            if (place != expected[name] || element->pos() != pixels)
+                misplaced << QString("%1 at %2, %3 twips (%4, %5 pixels) instead of %6, %7")
+                                 .arg(name)
+                                 .arg(place.x())
+                                 .arg(place.y())
+                                 .arg(element->x())
+                                 .arg(element->y())
+                                 .arg(expected[name].x())
+                                 .arg(expected[name].y());
+        }
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join("; ")));
     }
 
     void oversizedImageIsRefused() {

@@ -319,6 +319,7 @@ private slots:
                             {"PicUp", {7208, 2356}},          {"PicLists", {6507, 2571}},
                             {"PicDown", {7208, 5216}},        {"PicCount", {7658, 5216}},
                             {"PicMin", {7710, 1809}},         {"PicClose", {8085, 1809}}};
+        QTest::newRow("ten fields, each its own value") << ten << QString() << allTen;
         // The largest single-precision number is a place, far outside the window: the button row and
         // the news strip follow Play there.
         Places farPlay = allTen;

@@ -170,14 +170,15 @@ void FrmFM::TmrNewsSlide_Timer() {
     if (LblNews->x() > -LblNews->width())
         return;
     LblNews->move(PicNews->width(), LblNews->y());
-    NewsIndex = static_cast<std::int16_t>(NewsIndex + 1);
+    ++NewsIndex;
     QString caption = m_newsCaption;
     if (NewsIndex >= 0 && NewsIndex < NewsItems.size())
         caption = NewsItems[NewsIndex];
     if (caption.trimmed().isEmpty())
         caption = kNoServer;
     SetNewsCaption(caption);
-    if (NewsIndex == NewsItems.size() - 1 || NewsItems.isEmpty()) {
+    // At the last piece or past it: a parse may leave fewer pieces (or none) than the index counts.
+    if (NewsIndex >= NewsItems.size() - 1) {
         NewsIndex = 0;
         GetHeadlines();
     }

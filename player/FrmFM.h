@@ -137,7 +137,7 @@ public:
     CSocket *Winsock1 = nullptr;
     QString NewsHost, NewsPath, NewsData, NewsText;
     QStringList NewsItems;
-    std::int16_t NewsIndex = 0;
+    qsizetype NewsIndex = 0; // wide enough for every piece of the largest page
     // A fetch that has not finished by then is given up (TUNELARK_NEWS_TIMEOUT_MS for tests), and so is
     // a page larger than kLargestHeadlinePage.
     static constexpr int kHeadlineFetchLimitMs = 30000;

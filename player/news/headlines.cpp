@@ -2,6 +2,8 @@
 
 #include "common/blanks.h"
 
+#include <algorithm>
+
 namespace news {
 
 using common::TrimBlanks;
@@ -10,23 +12,46 @@ namespace {
 
 const QString kMarker = QStringLiteral("theSummaries[0] = '");
 const QString kKeyStart = QStringLiteral("theSummaries[");
+const QString kKeyEnd = QStringLiteral("] = ");
 
-// One entry's headline: the first "theSummaries[j] = " it holds removed, and the character after it
-// (the opening apostrophe, when nothing else stands before it) dropped.
+QString Key(qsizetype index) { return kKeyStart + QString::number(index) + kKeyEnd; }
+
+// The index of the key "theSummaries[N] = " whose "theSummaries[" starts at `at` in `entry`: N when it
+// is written as QString::number writes it (no sign, no leading zero) and is below `limit`, else -1.
+// Reads no further than the key's own digits, so every "theSummaries[" of an entry costs only those.
+qsizetype KeyIndexAt(const QString &entry, qsizetype at, qsizetype limit) {
+    const qsizetype digits = at + kKeyStart.size();
+    qsizetype end = digits;
+    qsizetype index = 0;
+    while (end < entry.size() && entry.at(end) >= u'0' && entry.at(end) <= u'9') {
+        index = index * 10 + (entry.at(end).unicode() - u'0');
+        if (index >= limit)
+            return -1;
+        ++end;
+    }
+    const bool written = end == digits + 1 || (end > digits && entry.at(digits) != u'0');
+    return written && QStringView(entry).sliced(end).startsWith(kKeyEnd) ? index : -1;
+}
+
+// One entry's headline: the key "theSummaries[j] = " with the lowest j below `entryCount` that the
+// entry holds removed (every occurrence of it), and the character after it (the opening apostrophe,
+// when nothing else stands before it) dropped. The index is read out of the entry's own keys.
 QString EntryHeadline(const QString &entry, qsizetype entryCount) {
     const QString trimmed = TrimBlanks(entry);
-    QString item = trimmed;
-    for (qsizetype j = 0; j < entryCount; ++j) {
-        const QString key = kKeyStart + QString::number(j) + QStringLiteral("] = ");
-        if (trimmed.contains(key)) {
-            item = QString(trimmed).remove(key);
-            break;
-        }
+    qsizetype lowest = entryCount;
+    for (qsizetype at = trimmed.indexOf(kKeyStart); at >= 0; at = trimmed.indexOf(kKeyStart, at + 1)) {
+        if (const qsizetype index = KeyIndexAt(trimmed, at, lowest); index >= 0)
+            lowest = index;
     }
+    QString item = lowest < entryCount ? QString(trimmed).remove(Key(lowest)) : trimmed;
     const qsizetype keep = item.size() - 1;
     if (keep >= 0)
         item = TrimBlanks(item).right(keep);
     return item.replace(QStringLiteral("\\'"), QStringLiteral("'")).replace(u'&', QStringLiteral("&&"));
+}
+
+bool IsBlank(const QString &text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u' '; });
 }
 
 } // namespace
@@ -63,11 +88,12 @@ QString AssembleNewsText(const QString &page, QString newsText) {
         if (!entry.contains(kKeyStart))
             continue;
         const QString item = EntryHeadline(entry, entries.size());
-        if (!TrimBlanks(newsText).isEmpty())
+        // Not trimmed into a copy: a copy of the growing text for each entry would cost the square.
+        if (!IsBlank(newsText))
             newsText += QStringLiteral(". -> ");
         else
             newsText = QStringLiteral("News Headline : ");
-        if (!TrimBlanks(item).isEmpty())
+        if (!IsBlank(item))
             newsText += item;
     }
     return newsText;

@@ -23,6 +23,7 @@ QString HeadlineRequest(const QString &path);
 
 // `newsText` with the headlines of `page` appended: "News Headline : " before the first, ". -> "
 // between them; "\'" becomes "'", "&" becomes "&&" (a label shows "&&" as one "&").
+// Takes time in step with the page's length, whatever the page holds.
 QString AssembleNewsText(const QString &page, QString newsText = QString());
 
 // The pieces of a news text: split at every "->". The ticker runs only with two pieces or more.

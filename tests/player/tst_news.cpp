@@ -172,19 +172,49 @@ private slots:
         window->LblNews->move(-window->LblNews->width() + 1, window->LblNews->y());
         window->TmrNewsSlide_Timer();
         QCOMPARE(window->LblNews->x(), window->PicNews->width());
-        QCOMPARE(window->NewsIndex, std::int16_t(1));
+        QCOMPARE(window->NewsIndex, 1);
         QCOMPARE(window->NewsCaption(), kPieces[1]);
         // The last piece starts the next cycle's fetch as it enters.
         server.request.clear();
         window->LblNews->move(-window->LblNews->width(), window->LblNews->y());
         window->TmrNewsSlide_Timer();
         QCOMPARE(window->NewsCaption(), kPieces[2]);
-        QCOMPARE(window->NewsIndex, std::int16_t(0));
+        QCOMPARE(window->NewsIndex, 0);
         QTRY_COMPARE(server.request, QByteArray("GET /includes/tick.htm HTTP/1.0\n\n"));
         // The new parse puts piece 0 on the label where it is.
         const int x = window->LblNews->x();
         QTRY_COMPARE(window->NewsCaption(), kPieces[0]);
         QCOMPARE(window->LblNews->x(), x);
+        // An index past the last piece (a parse left fewer pieces) wraps and fetches too.
+        server.request.clear();
+        window->NewsIndex = 5;
+        window->LblNews->move(-window->LblNews->width(), window->LblNews->y());
+        window->TmrNewsSlide_Timer();
+        QCOMPARE(window->NewsIndex, 0);
+        QTRY_COMPARE(server.request, QByteArray("GET /includes/tick.htm HTTP/1.0\n\n"));
+    }
+
+    // More pieces than a 16-bit index counts: the ticker still reaches the last one and fetches again.
+    void tickerRunsThroughAPageOfManyPieces() {
+        QByteArray page = "HTTP/1.0 200 OK\r\n\r\n";
+        constexpr int kCount = 32'770;
+        for (int i = 0; i < kCount; ++i)
+            page += QStringLiteral("theSummaries[%1] = 'H%1';").arg(i).toLatin1();
+        QVERIFY(page.size() <= FrmFM::kLargestHeadlinePage);
+        ReplyServer server(page, ReplyServer::When::AfterRequest);
+        load(Url(server.port()));
+        QTRY_COMPARE(window->NewsItems.size(), kCount);
+        window->TmrNewsSlide->stop();
+        server.request.clear();
+        window->NewsIndex = 32'765;
+        for (int piece = 32'766; piece < kCount; ++piece) {
+            window->LblNews->move(-window->LblNews->width(), window->LblNews->y());
+            window->TmrNewsSlide_Timer();
+            QCOMPARE(window->NewsCaption(),
+                     QStringLiteral(" H%1").arg(piece) + (piece < kCount - 1 ? ". " : ""));
+        }
+        QCOMPARE(window->NewsIndex, 0);
+        QTRY_COMPARE(server.request, QByteArray("GET /includes/tick.htm HTTP/1.0\n\n"));
     }
 
     void newsOffAtFirstRun() {

@@ -7,6 +7,12 @@
 
 using namespace news;
 
+namespace {
+
+constexpr int kPageSize = 1 << 20; // the largest page the ticker takes
+
+} // namespace
+
 class HeadlineParseTest : public QObject {
     Q_OBJECT
 private slots:
@@ -41,11 +47,61 @@ private slots:
         QTest::newRow("blanks around the page are trimmed")
             << "   theSummaries[0] = 'A';theSummaries[1] = 'B';   "
             << QStringList{"News Headline : A. ", " B"};
+        // Only a key "theSummaries[j] = " with j below the number of entries counts, the lowest one an
+        // entry holds; without one the entry loses its first character only.
+        QTest::newRow("a key beyond the entries stays")
+            << "theSummaries[0] = 'A';theSummaries[3] = 'B';"
+            << QStringList{"News Headline : A. ", " heSummaries[3] = 'B"};
+        QTest::newRow("the lowest key of an entry goes")
+            << "theSummaries[0] = 'A';theSummaries[2] = 'B theSummaries[1] = C';theSummaries[2] = 'D';"
+            << QStringList{"News Headline : A. ", " heSummaries[2] = 'B C. ", " D"};
+        QTest::newRow("a number with a leading zero is no key")
+            << "theSummaries[0] = 'A';theSummaries[01] = 'B';"
+            << QStringList{"News Headline : A. ", " heSummaries[01] = 'B"};
     }
     void pieces() {
         QFETCH(QString, page);
         QFETCH(QStringList, pieces);
         QCOMPARE(NewsPieces(AssembleNewsText(page)), pieces);
+    }
+
+    // Pages as large as the ticker takes, built to be hard: the parse stays linear in the page.
+    void hugePages_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("last");
+        const auto entries = [](int count, bool empty) {
+            QString page;
+            for (int i = 0; i < count; ++i)
+                page += QStringLiteral("theSummaries[%1] = '%2';")
+                            .arg(i)
+                            .arg(empty ? "" : "H" + QString::number(i));
+            return page;
+        };
+        QTest::newRow("34 000 headlines") << entries(34'000, false) << 34'000 << " H33999";
+        QTest::newRow("42 000 empty headlines") << entries(42'000, true) << 42'000 << " ";
+        QTest::newRow("69 000 entries without a key")
+            << "theSummaries[0] = 'A';" + QString("theSummaries[';").repeated(69'000) << 69'001
+            << " heSummaries[";
+        QTest::newRow("one entry full of key starts")
+            << "theSummaries[0] = 'A" + QString("theSummaries[").repeated(80'000) + "';" << 1
+            << "News Headline : A" + QString("theSummaries[").repeated(80'000);
+        QTest::newRow("a key of a million digits")
+            << "theSummaries[0] = 'A';theSummaries[" + QString("1").repeated(kPageSize - 50) + "] = 'B';" << 2
+            << " heSummaries[" + QString("1").repeated(kPageSize - 50) + "] = 'B";
+    }
+    void hugePages() {
+        QFETCH(QString, page);
+        QFETCH(int, count);
+        QFETCH(QString, last);
+        QVERIFY(page.size() <= kPageSize);
+        QElapsedTimer timer;
+        timer.start();
+        const QStringList pieces = NewsPieces(AssembleNewsText(page));
+        // The parse once searched every index for every entry: minutes for such a page.
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(pieces.size(), count);
+        QCOMPARE(pieces.last(), last);
     }
 
     void address_data() {

@@ -19,7 +19,8 @@ int Parse(const ParsedCommand &command) {
         throw BadInput(QStringLiteral("cannot read %1").arg(path));
     if (page.size() > kLargestPage)
         throw BadInput(QStringLiteral("%1 is larger than 1 MiB; the ticker gives such a page up").arg(path));
-    const QStringList pieces = news::NewsPieces(news::AssembleNewsText(QString::fromUtf8(page.readAll())));
+    const QStringList pieces =
+        news::NewsPieces(news::AssembleNewsText(news::HeadlinePageText(page.readAll())));
     // The ticker switches itself off with fewer than two pieces; so does this listing.
     if (pieces.size() < 2)
         return kExitOk;
@@ -40,11 +41,12 @@ CommandGroup NewsCommands() {
             {QStringLiteral("parse"), QStringLiteral("FILE"),
              QStringLiteral("Print the ticker's pieces of a saved headline page."),
              QStringLiteral(
-                 "Reads the headline page FILE (as the headline server sends it, headers and all) and\n"
-                 "prints the pieces the ticker slides, one per line, as the ticker stores them: blanks\n"
-                 "kept, ampersands doubled (the ticker shows \"&&\" as one \"&\"). A line break inside\n"
-                 "a piece is printed as a blank. Prints nothing when the page holds fewer than two\n"
-                 "headlines, since the ticker then switches the news off.\n"),
+                 "Reads the headline page FILE (as the headline server sends it, headers and all) as\n"
+                 "the ticker does: UTF-8, or Windows-1252 when it is not valid UTF-8. Prints the pieces\n"
+                 "the ticker slides, one per line, as the ticker stores them: blanks kept, ampersands\n"
+                 "doubled (the ticker shows \"&&\" as one \"&\"). A line break inside a piece is\n"
+                 "printed as a blank. Prints nothing when the page holds fewer than two headlines,\n"
+                 "since the ticker then switches the news off.\n"),
              1, QString(), Parse},
         }};
 }

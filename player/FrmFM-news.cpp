@@ -110,9 +110,10 @@ void FrmFM::Winsock1_OnConnect() {
 
 void FrmFM::Winsock1_OnDataArrival(int) {
     SkipOnError([this] {
+        // Kept as bytes: whether the page is UTF-8 shows only once the whole of it is here.
         QVariant data;
-        Winsock1->GetData(data);
-        NewsData += data.toString();
+        Winsock1->GetData(data, VarType::ByteArray);
+        NewsData += data.toByteArray();
     });
     // A server that sends without end must not fill memory; the ticker goes on with what it has.
     if (NewsData.size() > kLargestHeadlinePage)
@@ -131,7 +132,7 @@ void FrmFM::Winsock1_OnError() {
 }
 
 void FrmFM::ParseHeadlines() {
-    NewsText = news::AssembleNewsText(NewsData, NewsText);
+    NewsText = news::AssembleNewsText(news::HeadlinePageText(NewsData), NewsText);
     NewsItems = news::NewsPieces(NewsText);
     if (NewsItems.size() >= 2) {
         if (NewsIndex >= 0 && NewsIndex < NewsItems.size())

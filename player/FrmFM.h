@@ -135,7 +135,8 @@ public:
     PictureBox *LblShowNews;
     // The socket of the headline fetch; a new one for each news start.
     CSocket *Winsock1 = nullptr;
-    QString NewsHost, NewsPath, NewsData, NewsText;
+    QString NewsHost, NewsPath, NewsText;
+    QByteArray NewsData; // the page as it arrives, read as text once it is whole
     QStringList NewsItems;
     qsizetype NewsIndex = 0; // wide enough for every piece of the largest page
     // A fetch that has not finished by then is given up (TUNELARK_NEWS_TIMEOUT_MS for tests), and so is

@@ -1,6 +1,7 @@
 #include "player/news/headlines.h"
 
 #include "common/blanks.h"
+#include "common/station-codec.h"
 
 #include <algorithm>
 
@@ -78,6 +79,8 @@ HeadlineAddress SplitHeadlineUrl(const QString &url) {
 QString HeadlineRequest(const QString &path) {
     return QStringLiteral("GET ") + path + QStringLiteral(" HTTP/1.0\n\n");
 }
+
+QString HeadlinePageText(const QByteArray &page) { return common::TextFromRecordBytes(page); }
 
 QString AssembleNewsText(const QString &page, QString newsText) {
     const QString trimmedPage = TrimBlanks(page);

@@ -21,6 +21,10 @@ HeadlineAddress SplitHeadlineUrl(const QString &url);
 // The request the fetch sends: "GET " + path + " HTTP/1.0" and two line feeds.
 QString HeadlineRequest(const QString &path);
 
+// The text of a fetched or saved headline page: UTF-8 when the bytes are valid UTF-8, otherwise
+// Windows-1252, as the station file reads its records (pages written there carry curly quotes 0x93/0x94).
+QString HeadlinePageText(const QByteArray &page);
+
 // `newsText` with the headlines of `page` appended: "News Headline : " before the first, ". -> "
 // between them; "\'" becomes "'", "&" becomes "&&" (a label shows "&&" as one "&").
 // Takes time in step with the page's length, whatever the page holds.

@@ -26,6 +26,9 @@ private slots:
             << QByteArray(
                    "HTTP/1.0 200 OK\r\n\r\ntheSummaries[0] = 'Rain & sun';\ntheSummaries[1] = 'Caf\xc3\xa9';")
             << QByteArray("News Headline : Rain && sun. \n 'Caf\xc3\xa9\n");
+        QTest::newRow("Windows-1252, as pages written on the old platform are")
+            << QByteArray("theSummaries[0] = '\x93Hello\x94';theSummaries[1] = 'Caf\xe9';")
+            << QByteArray("News Headline : \xe2\x80\x9cHello\xe2\x80\x9d. \n Caf\xc3\xa9\n");
         QTest::newRow("one headline: the news would switch off")
             << QByteArray("theSummaries[0] = 'Alone';") << QByteArray();
         QTest::newRow("no headlines") << QByteArray("<html></html>") << QByteArray();

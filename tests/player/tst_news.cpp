@@ -84,22 +84,34 @@ private slots:
     }
 
     void fetchesAndShowsThePieces_data() {
+        QTest::addColumn<QByteArray>("page");
         QTest::addColumn<int>("pieceSize");
-        QTest::newRow("answers and closes") << 0;
-        QTest::newRow("in many small pieces") << 7;
+        QTest::addColumn<QStringList>("pieces");
+        QTest::addColumn<QString>("shown"); // the first piece as the label shows it
+        QTest::newRow("answers and closes") << kPage << 0 << kPieces << "News Headline : Rain & sun. ";
+        QTest::newRow("in many small pieces") << kPage << 7 << kPieces << "News Headline : Rain & sun. ";
+        const QByteArray utf8 =
+            "theSummaries[0] = 'Caf\xc3\xa9 \xe2\x80\x9cOpen\xe2\x80\x9d';theSummaries[1] = 'B';";
+        const QStringList quoted{"News Headline : Café “Open”. ", " B"};
+        QTest::newRow("UTF-8, cut inside its characters") << utf8 << 3 << quoted << quoted[0];
+        QTest::newRow("Windows-1252")
+            << QByteArray("theSummaries[0] = 'Caf\xe9 \x93Open\x94';theSummaries[1] = 'B';") << 0 << quoted
+            << quoted[0];
     }
     void fetchesAndShowsThePieces() {
+        QFETCH(QByteArray, page);
         QFETCH(int, pieceSize);
-        ReplyServer server(kPage, ReplyServer::When::AfterRequest, pieceSize);
+        QFETCH(QStringList, pieces);
+        QFETCH(QString, shown);
+        ReplyServer server(page, ReplyServer::When::AfterRequest, pieceSize);
         load(Url(server.port()));
         QVERIFY(window->ChkNews->isChecked());
         QVERIFY(window->LblNews->isVisibleTo(window.get()));
         QVERIFY(!window->LblMessage->isVisibleTo(window.get()));
-        QTRY_COMPARE(window->NewsItems, kPieces);
+        QTRY_COMPARE(window->NewsItems, pieces);
         QCOMPARE(server.request, QByteArray("GET /includes/tick.htm HTTP/1.0\n\n"));
-        QCOMPARE(window->NewsCaption(), kPieces[0]);
-        QCOMPARE(window->LblNews->text(),
-                 QStringLiteral("News Headline : Rain & sun. ")); // "&&" shows as "&"
+        QCOMPARE(window->NewsCaption(), pieces[0]);
+        QCOMPARE(window->LblNews->text(), shown); // "&&" shows as "&"
         QVERIFY(window->TmrNewsSlide->isActive());
         QCOMPARE(window->TmrNewsSlide->interval(), 23);
         QVERIFY(window->NewsData.isEmpty());

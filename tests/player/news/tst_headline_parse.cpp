@@ -65,6 +65,27 @@ private slots:
         QCOMPARE(NewsPieces(AssembleNewsText(page)), pieces);
     }
 
+    // The page's bytes as text: UTF-8 when they are valid UTF-8, otherwise Windows-1252 as a whole.
+    void pageText_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QStringList>("pieces");
+        QTest::newRow("Windows-1252 curly quotes")
+            << QByteArray("theSummaries[0] = '\x93Hello\x94';theSummaries[1] = 'Caf\xe9 \x80 5';")
+            << QStringList{"News Headline : “Hello”. ", " Café € 5"};
+        QTest::newRow("UTF-8")
+            << QByteArray(
+                   "theSummaries[0] = '\xe2\x80\x9cHello\xe2\x80\x9d';theSummaries[1] = 'Caf\xc3\xa9';")
+            << QStringList{"News Headline : “Hello”. ", " Café"};
+        QTest::newRow("one byte that is no UTF-8 makes it all Windows-1252")
+            << QByteArray("theSummaries[0] = 'Caf\xc3\xa9';theSummaries[1] = '\x93';")
+            << QStringList{"News Headline : CafÃ©. ", " “"};
+    }
+    void pageText() {
+        QFETCH(QByteArray, page);
+        QFETCH(QStringList, pieces);
+        QCOMPARE(NewsPieces(AssembleNewsText(HeadlinePageText(page))), pieces);
+    }
+
     // Pages as large as the ticker takes, built to be hard: the parse stays linear in the page.
     void hugePages_data() {
         QTest::addColumn<QString>("page");

@@ -19,11 +19,26 @@ std::optional<quint32> ParseAddress(const QString &text) {
 
 QString AddressText(quint32 address) { return QHostAddress(address).toString(); }
 
+namespace {
+
+// Qt answers with the address itself when the lookup finds no name.
+QString FoundName(const QHostInfo &answer, const QString &dotted) {
+    const QString name = answer.hostName();
+    return name == dotted ? QString() : name;
+}
+
+} // namespace
+
 QString HostNameOf(quint32 address) {
     const QString dotted = AddressText(address);
-    const QString name = QHostInfo::fromName(dotted).hostName();
-    // Qt answers with the address itself when the lookup finds no name.
-    return name == dotted ? QString() : name;
+    return FoundName(QHostInfo::fromName(dotted), dotted);
+}
+
+void LookUpHostName(quint32 address, QObject *context, std::function<void(const QString &)> done) {
+    const QString dotted = AddressText(address);
+    QHostInfo::lookupHost(dotted, context, [dotted, done = std::move(done)](const QHostInfo &answer) {
+        done(FoundName(answer, dotted));
+    });
 }
 
 } // namespace platform::sockets

@@ -1,9 +1,12 @@
 #pragma once
 // IPv4 address texts and the reverse lookup. Threads: any; HostNameOf blocks while it asks the
-// resolver, which for the loopback and local addresses answers from the hosts file.
+// resolver, LookUpHostName does not wait for it.
 
 #include <QString>
+#include <functional>
 #include <optional>
+
+class QObject;
 
 namespace platform::sockets {
 
@@ -16,5 +19,9 @@ QString AddressText(quint32 address);
 
 // The host name a reverse lookup finds for the address; empty when it finds none.
 QString HostNameOf(quint32 address);
+
+// Starts the same lookup without waiting: `done` runs later on `context`'s thread with the name (empty
+// when none is found), and not at all once `context` is gone.
+void LookUpHostName(quint32 address, QObject *context, std::function<void(const QString &)> done);
 
 } // namespace platform::sockets

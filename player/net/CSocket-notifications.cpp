@@ -127,8 +127,16 @@ void CSocket::ReadLocalAddress(bool lookUpName) {
         return;
     m_localPort = local->port;
     m_localIP = sockets::AddressText(local->address);
-    const QString name = lookUpName ? sockets::HostNameOf(local->address) : QString();
-    m_localHostName = name.isEmpty() ? m_localIP : name;
+    m_localHostName = m_localIP;
+    // The resolver may be slow: the name replaces the address when it comes, unless the socket has
+    // read another local address since.
+    const unsigned lookup = ++m_localNameLookup;
+    if (lookUpName) {
+        sockets::LookUpHostName(local->address, this, [this, lookup](const QString &name) {
+            if (lookup == m_localNameLookup && !name.isEmpty())
+                m_localHostName = name;
+        });
+    }
 }
 
 void CSocket::PostGetHostEvent(int request, quint32 address, const QString &name, int error) {

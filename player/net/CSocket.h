@@ -64,6 +64,8 @@ public:
     int LocalPort() const { return m_localPort; }
     void setLocalPort(int value) { m_localPort = value; }
     QString LocalIP() const { return m_localIP; }
+    // LocalIP, until the reverse lookup of it that a connect starts finds a name (it never holds the
+    // connect up).
     QString LocalHostName() const { return m_localHostName; }
     int BytesReceived() const { return m_bytesReceived; }
     const LastErrorRecord &LastError() const { return m_lastError; }
@@ -146,6 +148,8 @@ private:
     int m_state = Closed;
     int m_bytesReceived = 0;
     QString m_localHostName;
+    // Counts the local addresses read, so a late name answers only the latest.
+    unsigned m_localNameLookup = 0;
     QString m_localIP;
     int m_localPort = 0;
     QString m_remoteHost;

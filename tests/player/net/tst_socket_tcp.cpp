@@ -5,6 +5,7 @@
 #include "player/net/CSocket.h"
 #include "tests/player/net/socket-peers.h"
 
+#include <QHostInfo>
 #include <QTcpSocket>
 #include <QtTest>
 #include <cerrno>
@@ -243,6 +244,19 @@ private slots:
         QCOMPARE(acceptorLog.events.last(), QStringLiteral("OnClose@0"));
         QCOMPARE(acceptor.SocketHandle(), -1);
         QCOMPARE(listener.State(), 2);
+    }
+
+    // The connect never waits for the resolver: OnConnect sees the local address, and the name a reverse
+    // lookup gives for it replaces the address soon after.
+    void localHostNameIsLookedUpAfterTheConnect() {
+        ReplyServer server("never sent: no request comes", ReplyServer::When::AfterRequest);
+        CSocket client;
+        QString atConnect;
+        connect(&client, &CSocket::OnConnect, this, [&] { atConnect = client.LocalHostName(); });
+        client.Connect(QStringLiteral("127.0.0.1"), server.port());
+        QTRY_COMPARE(client.State(), 7);
+        QCOMPARE(atConnect, QStringLiteral("127.0.0.1"));
+        QTRY_COMPARE(client.LocalHostName(), QHostInfo::fromName(QStringLiteral("127.0.0.1")).hostName());
     }
 
     void unacceptedRequestIsClosed() {

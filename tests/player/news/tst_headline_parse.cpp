@@ -116,11 +116,9 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, last);
         QVERIFY(page.size() <= kPageSize);
-        QElapsedTimer timer;
-        timer.start();
+        // A parse that searches every index for every entry takes minutes here, far past the test's
+        // time limit; how fast it is belongs to bench/headline-parse-bench.
         const QStringList pieces = NewsPieces(AssembleNewsText(page));
-        // The parse once searched every index for every entry: minutes for such a page.
-        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(pieces.size(), count);
         QCOMPARE(pieces.last(), last);
     }

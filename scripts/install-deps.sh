@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs from Debian's packages whatever the build (and, with --tests, the test run) needs and is
-# missing. Runs apt-get only when something is missing; uses sudo when not root.
+# Installs from Debian's packages whatever the build (and, with --tests, the test run; with --fuzz, the
+# fuzz build of scripts/fuzz.sh) needs and is missing. Runs apt-get only when something is missing; uses sudo when not root.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-qpa-plugins libmp3lame-dev libbenchmark-dev
     libvlc-dev vlc-plugin-base vlc-plugin-video-output libvlc-bin libpulse-dev)
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth xdotool x11-utils trayer lame pulseaudio pulseaudio-utils ffmpeg icecast2)
+elif [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

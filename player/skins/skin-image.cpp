@@ -6,11 +6,18 @@
 
 namespace skins {
 
+namespace {
+
+// A bitmap stored top-down reports its height as a negative number.
+bool SideFits(int side) { return side >= -kLargestImageSide && side <= kLargestImageSide; }
+
+} // namespace
+
 QImage LoadSkinImage(const QString &path) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true); // the content decides, whatever the name says
     const QSize size = reader.size();
-    if (size.width() > kLargestImageSide || size.height() > kLargestImageSide)
+    if (!SideFits(size.width()) || !SideFits(size.height()))
         throw common::RuntimeError(481,
                                    QStringLiteral("The skin's image is larger than %1 × %1 pixels and was "
                                                   "not loaded:\r\n%2")

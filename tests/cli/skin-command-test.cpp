@@ -108,6 +108,23 @@ private slots:
                  result.out.constData());
     }
 
+    // A bitmap stored top-down declares a negative height; its size counts all the same.
+    void shapeRefusesATopDownBitmapTooHigh() {
+        QByteArray bitmap = "BM" + QByteArray(52, '\0') + QByteArray(16, '\0');
+        const auto put32 = [&bitmap](int at, qint32 value) { qToLittleEndian(value, bitmap.data() + at); };
+        put32(2, bitmap.size());
+        put32(10, 54); // pixels start
+        put32(14, 40); // header size
+        put32(18, 2);  // width
+        put32(22, -9000);
+        qToLittleEndian<quint16>(1, bitmap.data() + 26);  // planes
+        qToLittleEndian<quint16>(24, bitmap.data() + 28); // bits per pixel
+        write("Main.bmp", bitmap);
+        const CliRun result = run({"skin", "shape", skin(), "--png", m_dir->filePath("shape.png")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("larger than 8192"), result.err.constData());
+    }
+
     // Skins made where file names ignore letter case.
     void filesMatchInAnyLetterCase_data() {
         QTest::addColumn<QStringList>("files"); // Settings.ini, Play.jpg, Main.bmp as named

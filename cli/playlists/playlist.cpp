@@ -33,8 +33,16 @@ QByteArray ReadCapped(const QString &path) {
     };
     if (file.size() > kMaxPlaylistBytes)
         throw tooLarge();
-    // One byte past the cap catches a file that grew or reported no size.
-    const QByteArray content = file.read(kMaxPlaylistBytes + 1);
+    // Read in pieces, so a small playlist takes little memory; one byte past the cap catches a file that
+    // grew or reported no size.
+    constexpr qint64 kPieceBytes = 64 * 1024;
+    QByteArray content;
+    while (content.size() <= kMaxPlaylistBytes) {
+        const QByteArray piece = file.read(std::min(kPieceBytes, kMaxPlaylistBytes + 1 - content.size()));
+        if (piece.isEmpty())
+            break;
+        content += piece;
+    }
     if (content.size() > kMaxPlaylistBytes)
         throw tooLarge();
     if (file.error() != QFileDevice::NoError)

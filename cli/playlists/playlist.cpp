@@ -94,6 +94,10 @@ std::optional<PlaylistFormat> FormatFromExtension(const QString &path) {
     return suffix == QLatin1String("m3u8") ? PlaylistFormat::M3u : PlaylistFormatFromName(suffix);
 }
 
+// U+FFFE and U+FFFF are no characters: an XSPF playlist cannot hold them, so a station that has one
+// would not come back from the playlists it is written to.
+bool IsNoCharacter(QChar c) { return c.unicode() == 0xFFFE || c.unicode() == 0xFFFF; }
+
 // A network address with a scheme a stream can use, a file URL, or an absolute file path; never text
 // that a station file cannot hold.
 bool IsStreamAddress(const QString &address) {
@@ -102,7 +106,8 @@ bool IsStreamAddress(const QString &address) {
         QStringLiteral("mmst"), QStringLiteral("rtsp"),  QStringLiteral("rtmp"), QStringLiteral("rtmps")};
     // "/…", "C:\…", "C:/…" or "\\server\…"
     static const QRegularExpression absolutePath(QStringLiteral("^(/|[A-Za-z]:[\\\\/]|\\\\\\\\)"));
-    if (address.isEmpty() || address.contains(QLatin1String("==>")) || HasControlCharacter(address))
+    if (address.isEmpty() || address.contains(QLatin1String("==>")) || HasControlCharacter(address) ||
+        std::any_of(address.cbegin(), address.cend(), IsNoCharacter))
         return false;
     if (absolutePath.match(address).hasMatch())
         return true;
@@ -118,7 +123,9 @@ std::optional<common::Station> AcceptedEntry(const common::Station &entry) {
     const QString address = entry.address.trimmed();
     if (!IsStreamAddress(address))
         return std::nullopt;
-    const QString name = OnOneLine(entry.name).trimmed();
+    QString name = OnOneLine(entry.name);
+    name.removeIf(IsNoCharacter);
+    name = name.trimmed();
     const bool unusable = name.isEmpty() || name == QLatin1String("0") || name.contains(QLatin1String("==>"));
     return common::Station{unusable ? address : name, address};
 }

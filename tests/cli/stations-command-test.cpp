@@ -142,6 +142,13 @@ void StationsCommandTest::import_data() {
                       "#EXTINF:-1,Again\nhttp://example.com/a\n#EXTINF:-1,\nrtsp://example.com/untitled\n")
         << QStringList{"Jazz Ü|http://example.com/jazz", "Talk, News|https://example.com/talk",
                        "rtsp://example.com/untitled|rtsp://example.com/untitled"};
+    // U+FFFF, which XSPF cannot hold, leaves the name and makes an address none.
+    QTest::newRow("M3U with no-characters")
+        << "wide.m3u"
+        << QStringLiteral("\uFEFF#EXTM3U\n#EXTINF:-1,Wid\uFFFFe\nhttp://example.com/wide\n"
+                          "#EXTINF:-1,Odd\nhttp://example.com/\uFFFE\n")
+               .toUtf8()
+        << QStringList{"Wide|http://example.com/wide"};
     QTest::newRow("PLS")
         << "radio"
         << QByteArray("[Playlist]\r\nNumberOfEntries=4\r\nfile2=mms://example.com/two\r\nFILE1=http://"

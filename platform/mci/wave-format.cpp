@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <array>
 
 namespace platform::mci {
 
@@ -13,6 +14,11 @@ void Put32(QByteArray &header, int offset, std::uint32_t value) {
 
 void Put16(QByteArray &header, int offset, int value) {
     qToLittleEndian(static_cast<std::uint16_t>(value), header.data() + offset);
+}
+
+// The little-endian number at `offset` of a header's bytes.
+template <typename T> T Get(const std::array<char, kWaveHeaderSize> &header, int offset) {
+    return qFromLittleEndian<T>(header.data() + offset);
 }
 
 } // namespace
@@ -35,18 +41,22 @@ QByteArray CanonicalWaveHeader(const WaveFormat &format, std::uint32_t dataBytes
 }
 
 std::optional<WaveFormat> CanonicalWaveFormat(const QByteArray &header) {
-    if (header.size() < kWaveHeaderSize || !header.startsWith("RIFF") || header.mid(8, 8) != "WAVEfmt " ||
-        header.mid(36, 4) != "data" || qFromLittleEndian<std::uint32_t>(header.constData() + 16) != 16 ||
-        qFromLittleEndian<std::uint16_t>(header.constData() + 20) != 1)
+    if (header.size() < kWaveHeaderSize)
+        return std::nullopt;
+    std::array<char, kWaveHeaderSize> bytes;
+    std::copy_n(header.cbegin(), kWaveHeaderSize, bytes.begin());
+    const QByteArrayView view(bytes.data(), kWaveHeaderSize);
+    if (!view.startsWith("RIFF") || view.sliced(8, 8) != "WAVEfmt " || view.sliced(36, 4) != "data" ||
+        Get<std::uint32_t>(bytes, 16) != 16 || Get<std::uint16_t>(bytes, 20) != 1)
         return std::nullopt;
     WaveFormat format;
-    format.channels = qFromLittleEndian<std::uint16_t>(header.constData() + 22);
-    format.samplesPerSec = static_cast<int>(qFromLittleEndian<std::uint32_t>(header.constData() + 24));
-    format.bitsPerSample = qFromLittleEndian<std::uint16_t>(header.constData() + 34);
+    format.channels = Get<std::uint16_t>(bytes, 22);
+    format.samplesPerSec = static_cast<int>(Get<std::uint32_t>(bytes, 24));
+    format.bitsPerSample = Get<std::uint16_t>(bytes, 34);
     if (!IsRecordableChannelCount(format.channels) || !IsRecordableSampleRate(format.samplesPerSec) ||
         !IsRecordableSampleSize(format.bitsPerSample) ||
-        qFromLittleEndian<std::uint16_t>(header.constData() + 32) != format.blockAlign() ||
-        qFromLittleEndian<std::uint32_t>(header.constData() + 28) != format.bytesPerSec())
+        Get<std::uint16_t>(bytes, 32) != format.blockAlign() ||
+        Get<std::uint32_t>(bytes, 28) != format.bytesPerSec())
         return std::nullopt;
     return format;
 }

@@ -63,7 +63,7 @@ int Export(const ParsedCommand &command) {
     if (!format)
         throw CliError{
             kExitUsage,
-            QStringLiteral("unknown playlist format '%1'; use m3u, pls or xspf").arg(command.value)};
+            QStringLiteral("unknown playlist format '%1'; use m3u, pls, xspf or asx").arg(command.value)};
     WriteOutBytes(FormatPlaylist(LoadStationFile(command.positional[0]), *format));
     return kExitOk;
 }
@@ -115,24 +115,25 @@ CommandGroup StationsCommands() {
                  "that holds anything but digits and line ends is no station file and is left\n"
                  "alone.\n"),
              3, QString(), Add},
-            {QStringLiteral("export"), QStringLiteral("FILE --format m3u|pls|xspf"),
+            {QStringLiteral("export"), QStringLiteral("FILE --format m3u|pls|xspf|asx"),
              QStringLiteral("Write the stations of FILE to stdout as a playlist."),
              QStringLiteral("Writes the stations of the station FILE to standard output as a playlist in\n"
-                            "UTF-8: m3u (extended M3U), pls (PLS version 2) or xspf (XSPF version 1).\n"),
+                            "UTF-8: m3u (extended M3U), pls (PLS version 2), xspf (XSPF version 1) or\n"
+                            "asx (ASX version 3).\n"),
              1, QStringLiteral("format"), Export},
             {QStringLiteral("import"), QStringLiteral("PLAYLIST --into FILE"),
              QStringLiteral("Add the new stations of a playlist to FILE."),
              QStringLiteral(
-                 "Adds the stations of PLAYLIST (M3U, extended M3U, PLS or XSPF, recognised by\n"
-                 "content, else by file extension) to the station FILE, after the stations already\n"
-                 "there. A station whose address is already in FILE is left out (letter case\n"
-                 "counts, blanks at the ends do not); entries of PLAYLIST that share a new address\n"
-                 "all go in. Only entries whose address is a stream address are taken: http,\n"
-                 "https, mms, mmsh, mmst, rtsp, rtmp, rtmps, file, or an absolute file path. An\n"
-                 "entry without a name is named after its address. FILE is created when it does\n"
-                 "not exist, and written, in one step, only when something was added. Playlists\n"
-                 "larger than 4 MiB and XSPF files with a document type declaration are refused.\n"
-                 "Prints the number of stations added.\n"),
+                 "Adds the stations of PLAYLIST (M3U, extended M3U, PLS, XSPF or ASX, recognised\n"
+                 "by content, else by file extension) to the station FILE, after the stations\n"
+                 "already there. A station whose address is already in FILE is left out (letter\n"
+                 "case counts, blanks at the ends do not); entries of PLAYLIST that share a new\n"
+                 "address all go in. Only entries whose address is a stream address are taken:\n"
+                 "http, https, mms, mmsh, mmst, rtsp, rtmp, rtmps, file, or an absolute file path.\n"
+                 "An entry without a name is named after its address. FILE is created when it\n"
+                 "does not exist, and written, in one step, only when something was added.\n"
+                 "Playlists larger than 4 MiB and XSPF or ASX files with a document type\n"
+                 "declaration are refused. Prints the number of stations added.\n"),
              1, QStringLiteral("into"), Import},
         }};
 }

@@ -1,6 +1,7 @@
 #include "cli/playlists/playlist.h"
 
 #include "cli/command-line.h"
+#include "cli/playlists/asx-playlist.h"
 #include "cli/playlists/m3u-playlist.h"
 #include "cli/playlists/playlist-lines.h"
 #include "cli/playlists/pls-playlist.h"
@@ -73,13 +74,39 @@ std::optional<QString> PlaylistText(const QByteArray &content) {
     return text;
 }
 
+// The name of an XML document's root element: what follows the first "<" that opens no declaration,
+// processing instruction or comment.
+QStringView XmlRootName(QStringView text) {
+    qsizetype at = 0;
+    while ((at = text.indexOf(u'<', at)) >= 0) {
+        const QStringView rest = text.mid(at);
+        const QLatin1String closing = rest.startsWith(QLatin1String("<!--"))  ? QLatin1String("-->")
+                                      : rest.startsWith(QLatin1String("<?")) ? QLatin1String("?>")
+                                      : rest.startsWith(QLatin1String("<!")) ? QLatin1String(">")
+                                                                              : QLatin1String();
+        if (closing.isEmpty()) {
+            qsizetype end = 1;
+            while (end < rest.size() && (rest[end].isLetterOrNumber() || rest[end] == u':'))
+                ++end;
+            return rest.mid(1, end - 1);
+        }
+        const qsizetype close = text.indexOf(closing, at + 2);
+        if (close < 0)
+            return QStringView();
+        at = close + closing.size();
+    }
+    return QStringView();
+}
+
 std::optional<PlaylistFormat> FormatFromContent(const QString &text) {
     for (const QString &rawLine : PlaylistLines(text)) {
         const QString line = rawLine.trimmed();
         if (line.isEmpty())
             continue;
         if (line.startsWith(u'<'))
-            return PlaylistFormat::Xspf;
+            return XmlRootName(text).compare(QLatin1String("asx"), Qt::CaseInsensitive) == 0
+                       ? PlaylistFormat::Asx
+                       : PlaylistFormat::Xspf;
         if (line.compare(QLatin1String("[playlist]"), Qt::CaseInsensitive) == 0)
             return PlaylistFormat::Pls;
         if (line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive))
@@ -91,7 +118,12 @@ std::optional<PlaylistFormat> FormatFromContent(const QString &text) {
 
 std::optional<PlaylistFormat> FormatFromExtension(const QString &path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("m3u8") ? PlaylistFormat::M3u : PlaylistFormatFromName(suffix);
+    if (suffix == QLatin1String("m3u8"))
+        return PlaylistFormat::M3u;
+    // Windows Media's names for the same format
+    if (suffix == QLatin1String("wax") || suffix == QLatin1String("wvx"))
+        return PlaylistFormat::Asx;
+    return PlaylistFormatFromName(suffix);
 }
 
 // U+FFFE and U+FFFF are no characters: an XSPF playlist cannot hold them, so a station that has one
@@ -140,36 +172,42 @@ std::optional<PlaylistFormat> PlaylistFormatFromName(const QString &name) {
         return PlaylistFormat::Pls;
     if (lower == QLatin1String("xspf"))
         return PlaylistFormat::Xspf;
+    if (lower == QLatin1String("asx"))
+        return PlaylistFormat::Asx;
     return std::nullopt;
 }
 
-common::StationList ReadPlaylistFile(const QString &path) {
-    const QByteArray content = ReadCapped(path);
+common::StationList ReadPlaylistFile(const QString &path) { return ParsePlaylist(ReadCapped(path), path); }
+
+common::StationList ParsePlaylist(const QByteArray &content, const QString &name) {
     const std::optional<QString> text = PlaylistText(content);
     if (!text)
-        throw BadInput(QStringLiteral("playlist '%1' is not a text file").arg(path));
+        throw BadInput(QStringLiteral("playlist '%1' is not a text file").arg(name));
     std::optional<PlaylistFormat> format = FormatFromContent(*text);
     if (!format)
-        format = FormatFromExtension(path);
+        format = FormatFromExtension(name);
     if (!format)
         throw BadInput(
-            QStringLiteral("'%1' is not a playlist that can be read (M3U, PLS or XSPF)").arg(path));
+            QStringLiteral("'%1' is not a playlist that can be read (M3U, PLS, XSPF or ASX)").arg(name));
 
     common::StationList entries;
-    switch (*format) {
-    case PlaylistFormat::M3u:
-        entries = ParseM3u(*text);
-        break;
-    case PlaylistFormat::Pls:
-        entries = ParsePls(*text);
-        break;
-    case PlaylistFormat::Xspf:
-        try {
+    try {
+        switch (*format) {
+        case PlaylistFormat::M3u:
+            entries = ParseM3u(*text);
+            break;
+        case PlaylistFormat::Pls:
+            entries = ParsePls(*text);
+            break;
+        case PlaylistFormat::Xspf:
             entries = ParseXspf(content);
-        } catch (const CliError &error) {
-            throw BadInput(QStringLiteral("playlist '%1' %2").arg(path, error.message));
+            break;
+        case PlaylistFormat::Asx:
+            entries = ParseAsx(content);
+            break;
         }
-        break;
+    } catch (const CliError &error) {
+        throw BadInput(QStringLiteral("playlist '%1' %2").arg(name, error.message));
     }
     common::StationList accepted;
     for (const common::Station &entry : std::as_const(entries))
@@ -186,6 +224,8 @@ QByteArray FormatPlaylist(const common::StationList &stations, PlaylistFormat fo
         return FormatPls(stations);
     case PlaylistFormat::Xspf:
         return FormatXspf(stations);
+    case PlaylistFormat::Asx:
+        return FormatAsx(stations);
     }
     return QByteArray();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Playlists in and out of the station list: M3U (plain and extended), PLS and XSPF.
+// Playlists in and out of the station list: M3U (plain and extended), PLS, XSPF and ASX.
 
 #include "common/station-file.h"
 
@@ -9,9 +9,9 @@
 
 namespace cli {
 
-enum class PlaylistFormat { M3u, Pls, Xspf };
+enum class PlaylistFormat { M3u, Pls, Xspf, Asx };
 
-// "m3u", "pls" or "xspf" in any letter case.
+// "m3u", "pls", "xspf" or "asx" in any letter case.
 std::optional<PlaylistFormat> PlaylistFormatFromName(const QString &name);
 
 // Larger playlists are refused rather than read: no radio playlist comes near this.
@@ -22,6 +22,10 @@ constexpr qint64 kMaxPlaylistBytes = 4 * 1024 * 1024;
 // absolute file path) are kept; an entry without a usable name is named after its address. Throws
 // CliError for a missing, oversized, binary or malformed playlist.
 common::StationList ReadPlaylistFile(const QString &path);
+
+// The same for a playlist's content already read; name stands for the file in messages and gives the
+// extension.
+common::StationList ParsePlaylist(const QByteArray &content, const QString &name);
 
 // The playlist in UTF-8 with "\n" line ends.
 QByteArray FormatPlaylist(const common::StationList &stations, PlaylistFormat format);

@@ -1,6 +1,7 @@
 #include "cli/playlists/xspf-playlist.h"
 
 #include "cli/command-line.h"
+#include "cli/playlists/playlist-xml.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -13,14 +14,6 @@ const QString kNamespace = QStringLiteral("http://xspf.org/ns/0/");
 
 CliError XspfError(const QString &problem) {
     return BadInput(QStringLiteral("is not a valid XSPF playlist: %1").arg(problem));
-}
-
-// Moves to the root element, refusing a document type declaration before it.
-void ReadToRoot(QXmlStreamReader &xml) {
-    while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
-        if (xml.tokenType() == QXmlStreamReader::DTD)
-            throw XspfError(QStringLiteral("document type declarations are refused"));
-    }
 }
 
 common::Station ReadTrack(QXmlStreamReader &xml) {
@@ -55,7 +48,8 @@ void ReadTrackList(QXmlStreamReader &xml, common::StationList *entries) {
 
 common::StationList ParseXspf(const QByteArray &content) {
     QXmlStreamReader xml(content);
-    ReadToRoot(xml);
+    if (!ReadToRootWithoutDtd(xml))
+        throw XspfError(QStringLiteral("document type declarations are refused"));
     if (!xml.hasError() && xml.name() != QLatin1String("playlist"))
         throw XspfError(QStringLiteral("the root element is <%1>, not <playlist>").arg(xml.name()));
     common::StationList entries;
@@ -65,11 +59,8 @@ common::StationList ParseXspf(const QByteArray &content) {
         else
             xml.skipCurrentElement();
     }
-    // Reading on to the end checks that the rest of the document is well-formed too.
-    while (!xml.atEnd())
-        xml.readNext();
-    if (xml.hasError())
-        throw XspfError(QStringLiteral("%1 (line %2)").arg(xml.errorString()).arg(xml.lineNumber()));
+    if (const QString error = ErrorAtEnd(xml); !error.isEmpty())
+        throw XspfError(error);
     return entries;
 }
 

@@ -170,6 +170,23 @@ void StationsCommandTest::import_data() {
                       "</trackList></playlist>\n")
         << QStringList{"R&B|http://example.com/rnb",
                        "http://example.com/untitled|http://example.com/untitled"};
+    // As ASX files are found: any letter case, bare "&" in addresses, entries inside "repeat", several refs.
+    QTest::newRow("ASX, known by content")
+        << "radio.txt"
+        << QByteArray("<?xml version=\"1.0\"?>\n<!-- <xspf> -->\n<ASX Version=\"3.0\"><Title>Radios</Title>\n"
+                      "<Entry><Title>Rock &amp; Roll</Title><Ref HREF=\"mms://example.com/rock?a=1&b=2\"/>"
+                      "<ref href=\"http://example.com/fallback\"/></Entry>\n"
+                      "<EntryRef href=\"http://example.com/more.asx\"/>\n"
+                      "<repeat><entry><ref href=\"http://example.com/untitled\"/></entry></repeat>\n"
+                      "<entry><title>No ref</title></entry>\n"
+                      "<entry><title>Known</title><ref href=\" http://example.com/a \"/></entry></ASX>\n")
+        << QStringList{"Rock & Roll|mms://example.com/rock?a=1&b=2",
+                       "http://example.com/untitled|http://example.com/untitled"};
+    QTest::newRow("well-formed ASX keeps its CDATA")
+        << "radio.asx"
+        << QByteArray("<asx version=\"3.0\"><entry><title><![CDATA[R&B]]></title>"
+                      "<ref href=\"http://example.com/rnb?a=1&amp;b=2\"/></entry></asx>")
+        << QStringList{"R&B|http://example.com/rnb?a=1&b=2"};
     QTest::newRow("nothing new") << "known.m3u" << QByteArray("http://example.com/a\n") << QStringList();
 }
 
@@ -206,6 +223,22 @@ void StationsCommandTest::exportAndReimport_data() {
                                 "File2=mms://example.com/talk\nTitle2=Talk, News = Talk\nLength2=-1\n"
                                 "File3=/music/local stream.mp3\nTitle3=Local  file\nLength3=-1\n"
                                 "NumberOfEntries=3\nVersion=2\n");
+    QTest::newRow("asx") << "asx"
+                         << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                       "<asx version=\"3.0\">\n"
+                                       "    <entry>\n"
+                                       "        <title>R&amp;B &lt;Live&gt; &quot;Ü&quot;</title>\n"
+                                       "        <ref href=\"http://example.com/a?x=1&amp;y=2\"/>\n"
+                                       "    </entry>\n"
+                                       "    <entry>\n"
+                                       "        <title>Talk, News = Talk</title>\n"
+                                       "        <ref href=\"mms://example.com/talk\"/>\n"
+                                       "    </entry>\n"
+                                       "    <entry>\n"
+                                       "        <title>Local  file</title>\n"
+                                       "        <ref href=\"/music/local stream.mp3\"/>\n"
+                                       "    </entry>\n"
+                                       "</asx>\n");
     QTest::newRow("xspf") << "xspf"
                           << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                         "<playlist xmlns=\"http://xspf.org/ns/0/\" version=\"1\">\n"
@@ -273,6 +306,13 @@ void StationsCommandTest::badInput_data() {
         << importPlaylist << "cut.xspf"
         << QByteArray("<playlist version=\"1\"><trackList><track><location>http://example.com/x</location>")
         << 1;
+    QTest::newRow("import: ASX with a document type declaration")
+        << importPlaylist << "bomb.asx"
+        << QByteArray("<!DOCTYPE asx [<!ENTITY a \"aaaaaaaaaa\">]>\n"
+                      "<asx><entry><ref href=\"http://example.com/&a;&\"/></entry></asx>\n")
+        << 1;
+    QTest::newRow("import: ASX that is not closed")
+        << importPlaylist << "cut.wax" << QByteArray("<asx><entry><ref href=\"http://example.com/x\"/>") << 1;
     QTest::newRow("import: HTML page")
         << importPlaylist << "page.m3u" << QByteArray("<html><body>Not found</body></html>") << 1;
     QTest::newRow("import: no playlist format")

@@ -1,5 +1,5 @@
-// Playlists through the importer: M3U, extended M3U, PLS and XSPF, recognised by content and, when
-// the content does not tell, by the file's extension (chosen here by the input's length, so every
+// Playlists through the importer: M3U, extended M3U, PLS, XSPF and ASX, recognised by content and, when
+// the content does not tell, by the name's extension (chosen here by the input's length, so every
 // format's reader sees inputs of every kind). The stations imported are written in each format and
 // imported again: the same stations come back.
 
@@ -9,20 +9,14 @@
 
 namespace {
 
-const char *const kExtensions[] = {"m3u", "pls", "xspf"};
-
-QString FileName(cli::PlaylistFormat format) {
-    return QStringLiteral("written.") + QLatin1String(kExtensions[static_cast<int>(format)]);
-}
+const char *const kNames[] = {"input.m3u", "input.pls", "input.xspf", "input.asx"};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const QString path = fuzz::WriteInputFile(QStringLiteral("input.") + QLatin1String(kExtensions[size % 3]),
-                                              fuzz::InputBytes(data, size));
     common::StationList stations;
     try {
-        stations = cli::ReadPlaylistFile(path);
+        stations = cli::ParsePlaylist(fuzz::InputBytes(data, size), QLatin1String(kNames[size % 4]));
     } catch (const cli::CliError &) {
         return 0;
     }
@@ -33,12 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                       "every station imported can be a line of the station file");
     if (stations.isEmpty())
         return 0;
-    for (const auto format :
-         {cli::PlaylistFormat::M3u, cli::PlaylistFormat::Pls, cli::PlaylistFormat::Xspf}) {
-        const QString written = fuzz::WriteInputFile(FileName(format), cli::FormatPlaylist(stations, format));
+    for (const auto format : {cli::PlaylistFormat::M3u, cli::PlaylistFormat::Pls, cli::PlaylistFormat::Xspf,
+                              cli::PlaylistFormat::Asx}) {
         common::StationList again;
         try {
-            again = cli::ReadPlaylistFile(written);
+            again = cli::ParsePlaylist(cli::FormatPlaylist(stations, format), QStringLiteral("written"));
         } catch (const cli::CliError &) {
             fuzz::Require(false, "a playlist written from imported stations imports");
         }

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
+# scripts/fuzz.sh [SECONDS [TARGET...]]
 # Builds the fuzz targets of tests/fuzz with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
-# and runs each for SECONDS (default 60), FUZZ_PARALLEL at a time (default 1). Each run starts from a
-# scratch copy of the target's corpus, so the committed corpus stays as it is. Prints per target the
-# executions, executions per second, coverage, peak memory and any finding; exits 1 when there is one.
-# A finding's input is kept in FINDINGS (default build-fuzz/findings): mend the code, then add the input
-# to tests/fuzz/corpus/<target>/ so the test command replays it.
+# and runs each TARGET (default: all) for SECONDS (default 60), or until FUZZ_RUNS executions when that
+# is set and comes first, FUZZ_PARALLEL at a time (default 1). Each run starts from a scratch copy of the
+# target's corpus, so the committed corpus stays as it is. Prints per target the executions, executions
+# per second, coverage, peak memory and any finding; exits 1 when there is one. A finding's input is
+# kept in FINDINGS (default build-fuzz/findings) and run once more for a full report: mend the code,
+# then add the input to tests/fuzz/corpus/<target>/ so the test command replays it.
 set -euo pipefail
 seconds=${1:-60}
+shift $(($# > 0 ? 1 : 0))
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${FUZZ_BUILD_DIR:-$source_dir/build-fuzz}
 findings=${FINDINGS:-$build_dir/findings}
@@ -16,9 +19,14 @@ fuzz_dir=$source_dir/tests/fuzz
 bash "$source_dir/scripts/install-deps.sh" --fuzz
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTUNELARK_FUZZ=ON -DTUNELARK_GUI=OFF -DTUNELARK_BENCH=OFF >/dev/null
-targets=()
-for corpus in "$fuzz_dir"/corpus/*/; do
-    targets+=("$(basename "$corpus")")
+targets=("$@")
+if ((${#targets[@]} == 0)); then
+    for corpus in "$fuzz_dir"/corpus/*/; do
+        targets+=("$(basename "$corpus")")
+    done
+fi
+for target in "${targets[@]}"; do
+    [[ -d "$fuzz_dir/corpus/$target" ]] || { echo "fuzz.sh: no fuzz target '$target'" >&2; exit 2; }
 done
 cmake --build "$build_dir" --target "${targets[@]/%/-fuzz}" -j "${FUZZ_JOBS:-2}" >/dev/null
 
@@ -28,14 +36,17 @@ mkdir -p "$findings"
 # The image readers' complaints about broken files would flood the logs and slow the runs.
 export QT_LOGGING_RULES='qt.*=false'
 export UBSAN_OPTIONS=print_stacktrace=1
+# Recording where every block was allocated costs a third of a run; a finding is run once more with it.
+fuzz_asan_options=malloc_context_size=0
 
 run_target() {
     local target=$1 options=()
     cp -r "$fuzz_dir/corpus/$target" "$scratch/$target"
     [[ -f "$fuzz_dir/$target.dict" ]] && options+=("-dict=$fuzz_dir/$target.dict")
-    "$build_dir/tests/fuzz/$target-fuzz" "$scratch/$target" "${options[@]}" -max_total_time="$seconds" \
-        -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/$target-" \
-        >"$scratch/$target.log" 2>&1 || true
+    [[ -n "${FUZZ_RUNS:-}" ]] && options+=("-runs=$FUZZ_RUNS")
+    ASAN_OPTIONS=$fuzz_asan_options "$build_dir/tests/fuzz/$target-fuzz" "$scratch/$target" "${options[@]}" \
+        -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$findings/$target-" >"$scratch/$target.log" 2>&1 || true
 }
 
 started=$(date +%s)
@@ -60,6 +71,10 @@ for target in "${targets[@]}"; do
         status=1
         echo "---- $target: the end of its log ----"
         tail -n 40 "$log"
+        for input in $found; do
+            echo "---- $target: $input once more, with allocation stacks ----"
+            "$build_dir/tests/fuzz/$target-fuzz" -timeout=10 -rss_limit_mb=2048 "$input" 2>&1 | tail -n 60 || true
+        done
     fi
 done
 exit $status

@@ -1,7 +1,7 @@
 // Playlists through the importer: M3U, extended M3U, PLS, XSPF and ASX, recognised by content and, when
 // the content does not tell, by the name's extension (chosen here by the input's length, so every
-// format's reader sees inputs of every kind). The stations imported are written in each format and
-// imported again: the same stations come back.
+// format's reader sees inputs of every kind). The stations imported are written in one of the formats
+// and imported again: the same stations come back.
 
 #include "cli/command-line.h"
 #include "cli/playlists/playlist.h"
@@ -27,15 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                       "every station imported can be a line of the station file");
     if (stations.isEmpty())
         return 0;
-    for (const auto format : {cli::PlaylistFormat::M3u, cli::PlaylistFormat::Pls, cli::PlaylistFormat::Xspf,
-                              cli::PlaylistFormat::Asx}) {
-        common::StationList again;
-        try {
-            again = cli::ParsePlaylist(cli::FormatPlaylist(stations, format), QStringLiteral("written"));
-        } catch (const cli::CliError &) {
-            fuzz::Require(false, "a playlist written from imported stations imports");
-        }
-        fuzz::Require(again == stations, "the stations written to a playlist import as the same stations");
+    // One format a run (from the length too, apart from the name's choice) keeps a run to two parses.
+    const auto format = static_cast<cli::PlaylistFormat>(size / 4 % 4);
+    common::StationList again;
+    try {
+        again = cli::ParsePlaylist(cli::FormatPlaylist(stations, format), QStringLiteral("written"));
+    } catch (const cli::CliError &) {
+        fuzz::Require(false, "a playlist written from imported stations imports");
     }
+    fuzz::Require(again == stations, "the stations written to a playlist import as the same stations");
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "cli/command-line.h"
 #include "cli/playlists/playlist-xml.h"
 
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -16,44 +17,12 @@ CliError AsxError(const QString &problem) {
 
 bool Is(QStringView name, QLatin1String expected) { return name.compare(expected, Qt::CaseInsensitive) == 0; }
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsAsciiDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-
-// Whether a character or entity reference ("&amp;", "&#38;", "&#x26;") starts at position at.
-bool StartsReference(const QByteArray &content, qsizetype at) {
-    // No reference of XML's own entities or of a character comes near this length; looking no further
-    // keeps the scan linear.
-    constexpr qsizetype kLongestReference = 12;
-    const qsizetype end = std::min(content.size(), at + kLongestReference);
-    qsizetype i = at + 1;
-    bool (*isNamePart)(char) = [](char c) { return IsAsciiLetter(c) || IsAsciiDigit(c); };
-    if (i < end && content[i] == '#') {
-        ++i;
-        isNamePart = IsAsciiDigit;
-        if (i < end && (content[i] == 'x' || content[i] == 'X')) {
-            ++i;
-            isNamePart = IsHexDigit;
-        }
-    } else if (i >= end || !IsAsciiLetter(content[i])) {
-        return false;
-    }
-    const qsizetype first = i;
-    while (i < end && isNamePart(content[i]))
-        ++i;
-    return i > first && i < end && content[i] == ';';
-}
-
-QByteArray WithBareAmpersandsEscaped(const QByteArray &content) {
-    QByteArray escaped;
-    escaped.reserve(content.size());
-    for (qsizetype i = 0; i < content.size(); ++i) {
-        if (content[i] == '&' && !StartsReference(content, i))
-            escaped += "&amp;";
-        else
-            escaped += content[i];
-    }
-    return escaped;
+// Escapes each "&" that starts no character or entity reference. The lookahead is bounded, so the
+// scan stays linear.
+QString WithBareAmpersandsEscaped(const QString &text) {
+    static const QRegularExpression bare(
+        QStringLiteral("&(?!#[0-9]{1,8};|#[xX][0-9a-fA-F]{1,8};|[A-Za-z][A-Za-z0-9]{0,31};)"));
+    return QString(text).replace(bare, QStringLiteral("&amp;"));
 }
 
 QString HrefOf(const QXmlStreamReader &xml) {
@@ -81,8 +50,8 @@ common::Station ReadEntry(QXmlStreamReader &xml) {
     return entry;
 }
 
-common::StationList ParseWellFormed(const QByteArray &content) {
-    QXmlStreamReader xml(content);
+common::StationList ParseWellFormed(const QString &text) {
+    QXmlStreamReader xml(text);
     if (!ReadToRootWithoutDtd(xml))
         throw AsxError(QStringLiteral("document type declarations are refused"));
     if (!xml.hasError() && !Is(xml.name(), QLatin1String("asx")))
@@ -100,13 +69,13 @@ common::StationList ParseWellFormed(const QByteArray &content) {
 
 } // namespace
 
-common::StationList ParseAsx(const QByteArray &content) {
+common::StationList ParseAsx(const QString &text) {
     try {
-        return ParseWellFormed(content);
+        return ParseWellFormed(text);
     } catch (const CliError &) {
         // Read as written first, so a "&" in a CDATA section stays one.
-        const QByteArray escaped = WithBareAmpersandsEscaped(content);
-        if (escaped.size() == content.size())
+        const QString escaped = WithBareAmpersandsEscaped(text);
+        if (escaped.size() == text.size())
             throw;
         return ParseWellFormed(escaped);
     }

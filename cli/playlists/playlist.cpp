@@ -203,7 +203,7 @@ common::StationList ParsePlaylist(const QByteArray &content, const QString &name
             entries = ParseXspf(content);
             break;
         case PlaylistFormat::Asx:
-            entries = ParseAsx(content);
+            entries = ParseAsx(*text);
             break;
         }
     } catch (const CliError &error) {

@@ -187,6 +187,11 @@ void StationsCommandTest::import_data() {
         << QByteArray("<asx version=\"3.0\"><entry><title><![CDATA[R&B]]></title>"
                       "<ref href=\"http://example.com/rnb?a=1&amp;b=2\"/></entry></asx>")
         << QStringList{"R&B|http://example.com/rnb?a=1&b=2"};
+    QTest::newRow("ASX in Windows-1252")
+        << "old.asx"
+        << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?><asx><entry><title>Caf\xE9 \x93Jazz\x94</title>"
+                      "<ref href=\"http://example.com/cafe\"/></entry></asx>")
+        << QStringList{"Café “Jazz”|http://example.com/cafe"};
     QTest::newRow("nothing new") << "known.m3u" << QByteArray("http://example.com/a\n") << QStringList();
 }
 

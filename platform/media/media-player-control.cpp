@@ -50,6 +50,7 @@ MediaPlayerControl::MediaPlayerControl(QWidget *parent)
     connect(m_player, &VlcPlayer::ended, this, [this] { setPlayState(MediaEnded); });
     connect(m_player, &VlcPlayer::failed, this, &MediaPlayerControl::onFailed);
     connect(m_player, &VlcPlayer::videoChanged, this, &MediaPlayerControl::updateVideoScale);
+    connect(m_player, &VlcPlayer::nowPlayingChanged, this, &MediaPlayerControl::setNowPlaying);
     connect(m_bar, &ControlBar::volumeMoved, this, &MediaPlayerControl::setVolume);
     connect(m_bar, &ControlBar::playClicked, this, [this] { m_controls.play(); });
     connect(m_bar, &ControlBar::stopClicked, this, [this] { m_controls.stop(); });
@@ -98,6 +99,7 @@ void MediaPlayerControl::Controls::stop() {
 }
 
 void MediaPlayerControl::open() {
+    setNowPlaying(QString());
     setPlayState(Transitioning);
     m_player->open(m_url, m_networkCachingMs);
     m_video->update(); // libVLC's picture went with the stream it stopped
@@ -105,6 +107,7 @@ void MediaPlayerControl::open() {
 
 void MediaPlayerControl::stopPlayer() {
     m_player->stop();
+    setNowPlaying(QString());
     m_video->update(); // libVLC leaves its last picture behind
 }
 
@@ -117,6 +120,13 @@ void MediaPlayerControl::setPlayState(PlayState state) {
     emit StatusChange();
 }
 
+void MediaPlayerControl::setNowPlaying(const QString &title) {
+    if (title == m_nowPlaying)
+        return;
+    m_nowPlaying = title;
+    emit NowPlayingChange();
+}
+
 void MediaPlayerControl::updateElapsedClock() {
     // Only the full bar shows the time.
     if (m_playState == Playing && m_uiMode == ControlBar::Mode::Full)
@@ -126,6 +136,7 @@ void MediaPlayerControl::updateElapsedClock() {
 }
 
 void MediaPlayerControl::onFailed(const QString &reason) {
+    setNowPlaying(QString());
     ++m_errors.m_count;
     // Raised even when the state was Ready already (a refused address right after another
     // failure): each failure is news.

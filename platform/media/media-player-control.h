@@ -86,6 +86,9 @@ public:
     void close();
     // One of PlayState.
     int playState() const { return m_playState; }
+    // The title the station sends with its stream for what plays now, on one line; empty while it
+    // sends none and whenever nothing plays.
+    QString NowPlaying() const { return m_nowPlaying; }
 
     Controls &controls() { return m_controls; }
     ErrorQueue &Error() { return m_errors; }
@@ -122,6 +125,8 @@ signals:
     // The play state changed, or a request failed (then playState is Ready and Error().errorCount()
     // has grown by one).
     void StatusChange();
+    // NowPlaying() changed.
+    void NowPlayingChange();
     // A mouse button went down over the control: `button` 1 left, 2 right, 4 middle; `shift` adds 1
     // for Shift, 2 for Ctrl, 4 for Alt; x and y in pixels from the control's top-left corner.
     void MouseDown(int button, int shift, int x, int y);
@@ -134,6 +139,7 @@ private:
     void open();
     void stopPlayer();
     void setPlayState(PlayState state);
+    void setNowPlaying(const QString &title);
     void updateElapsedClock();
     void onFailed(const QString &reason);
     void layOut();
@@ -147,6 +153,7 @@ private:
     ControlBar *m_bar;
     QTimer m_elapsedClock;
     QString m_url;
+    QString m_nowPlaying;
     PlayState m_playState = Ready;
     ControlBar::Mode m_uiMode = ControlBar::Mode::Full;
     int m_volume = 100;

@@ -24,9 +24,20 @@ VlcEventBridge::VlcEventBridge(libvlc_media_player_t *player, QObject *parent)
 
 VlcEventBridge::~VlcEventBridge() {
     // Detaching waits for a callback that is running; events already posted die with this object.
+    watchMedia(nullptr);
     libvlc_event_manager_t *events = libvlc_media_player_event_manager(m_player);
     for (libvlc_event_e type : kEvents)
         libvlc_event_detach(events, type, &VlcEventBridge::Post, this);
+}
+
+void VlcEventBridge::watchMedia(libvlc_media_t *media) {
+    if (m_media != nullptr)
+        libvlc_event_detach(libvlc_media_event_manager(m_media), libvlc_MediaMetaChanged, &VlcEventBridge::Post,
+                            this);
+    m_media = media;
+    if (m_media != nullptr)
+        libvlc_event_attach(libvlc_media_event_manager(m_media), libvlc_MediaMetaChanged, &VlcEventBridge::Post,
+                            this);
 }
 
 void VlcEventBridge::Post(const libvlc_event_t *event, void *data) {

@@ -9,6 +9,7 @@
 #include <atomic>
 
 struct libvlc_media_player_t;
+struct libvlc_media_t;
 struct libvlc_event_t;
 
 namespace platform::media {
@@ -24,15 +25,20 @@ public:
     // the owner stops the player or gives it another item, so late news of the old one is ignored.
     void nextGeneration() { ++m_generation; }
 
+    // Listens to `media`'s metadata changes (the stream's title) instead of the last media's; none
+    // with nullptr. `media` must stay alive until the next call or the bridge's end.
+    void watchMedia(libvlc_media_t *media);
+
 signals:
     // A libvlc_event_e value (Opening, Buffering, Playing, EndReached, EncounteredError, Vout,
-    // ESAdded) of the current generation. GUI thread.
+    // ESAdded, and MediaMetaChanged of the watched media) of the current generation. GUI thread.
     void event(int type);
 
 private:
     static void Post(const libvlc_event_t *event, void *bridge);
 
     libvlc_media_player_t *m_player;
+    libvlc_media_t *m_media = nullptr;
     std::atomic<unsigned> m_generation{0};
 };
 

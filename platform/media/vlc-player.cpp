@@ -1,6 +1,7 @@
 #include "platform/media/vlc-player.h"
 
 #include "platform/media/media-address.h"
+#include "platform/media/stream-title.h"
 #include "platform/media/vlc-engine.h"
 #include "platform/media/vlc-event-bridge.h"
 
@@ -45,6 +46,7 @@ VlcPlayer::VlcPlayer(std::shared_ptr<libvlc_instance_t> engine, QObject *parent)
 
 VlcPlayer::~VlcPlayer() {
     delete m_bridge; // no more events from here on
+    m_bridge = nullptr;
     releaseWalk();
     libvlc_media_player_release(m_player); // stops playing
 }
@@ -84,6 +86,7 @@ void VlcPlayer::stop() {
     releaseWalk();
     m_itemsOpened = 0;
     m_playedInRequest = false;
+    m_nowPlaying.clear();
 }
 
 void VlcPlayer::prepareAudioOutput() {
@@ -142,6 +145,9 @@ void VlcPlayer::onEvent(int type) {
     case libvlc_MediaPlayerVout:
         emit videoChanged();
         break;
+    case libvlc_MediaMetaChanged:
+        onMetaChanged();
+        break;
     }
 }
 
@@ -157,6 +163,23 @@ void VlcPlayer::onPlayingOrTrack() {
     m_playedInRequest = true;
     m_openLimit.stop();
     emit playing();
+}
+
+void VlcPlayer::onMetaChanged() {
+    if (m_current == nullptr)
+        return;
+    const auto meta = [this](libvlc_meta_t which) {
+        char *text = libvlc_media_get_meta(m_current, which);
+        const QString value = QString::fromUtf8(text);
+        libvlc_free(text);
+        return value;
+    };
+    const QString title =
+        StreamTitleFromMeta(meta(libvlc_meta_NowPlaying), meta(libvlc_meta_Artist), meta(libvlc_meta_Title));
+    if (title == m_nowPlaying)
+        return;
+    m_nowPlaying = title;
+    emit nowPlayingChanged(title);
 }
 
 void VlcPlayer::onEndReached() {
@@ -223,6 +246,7 @@ void VlcPlayer::playItem(libvlc_media_t *media) {
     if (m_window == 0)
         libvlc_media_add_option(media, ":no-video");
     libvlc_media_retain(media);
+    m_bridge->watchMedia(media); // before the last media may go
     if (m_current != nullptr)
         libvlc_media_release(m_current);
     m_current = media;
@@ -239,6 +263,8 @@ void VlcPlayer::fail(const QString &reason) {
 }
 
 void VlcPlayer::releaseWalk() {
+    if (m_bridge != nullptr)
+        m_bridge->watchMedia(nullptr);
     for (const Level &level : m_walk)
         libvlc_media_list_release(level.items);
     m_walk.clear();

@@ -37,8 +37,8 @@ public:
     // network cache. A refused address fails at once (through the `failed` signal, later in the
     // event loop, like every other failure).
     void open(const QString &address, int networkCachingMs);
-    // Stops and forgets the current address and playlist position. Emits nothing, and nothing of
-    // the stopped request is reported afterwards.
+    // Stops and forgets the current address, playlist position and stream title. Emits nothing, and
+    // nothing of the stopped request is reported afterwards.
     void stop();
 
     // Time limit for each item to go from "opening" to "playing".
@@ -70,6 +70,8 @@ signals:
     void failed(const QString &reason);
     // Video output came or went; videoSize() may have changed.
     void videoChanged();
+    // The title the stream sends changed (see StreamTitleFromMeta); empty when it sends none now.
+    void nowPlayingChanged(const QString &title);
 
 private:
     // One level of the playlist walk: a playlist's items and the one playing or last played.
@@ -81,6 +83,7 @@ private:
     void onEvent(int type);
     void onPlayingOrTrack();
     void onEndReached();
+    void onMetaChanged();
     // Plays `media` (not consumed) as the next item after checking its address.
     void playItem(libvlc_media_t *media);
     void fail(const QString &reason);
@@ -103,6 +106,7 @@ private:
     bool m_reportedPlaying = false;
     bool m_reportedBuffering = false;
     bool m_playedInRequest = false;
+    QString m_nowPlaying;
 };
 
 } // namespace platform::media

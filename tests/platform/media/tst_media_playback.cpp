@@ -1,11 +1,13 @@
 // The media player control against a real radio server: the Icecast stream played directly and
 // through ASX, M3U and PLS playlists (also from an address without an extension), an HLS stream and
-// a redirect; sound must reach the PulseAudio null sink. Stop, resume and close; the volume.
+// a redirect; sound must reach the PulseAudio null sink. Stop, resume and close; the volume; the song
+// title the server sends.
 
 #include "platform/media/media-player-control.h"
 #include "tests/platform/media/media-fixtures.h"
 #include "tests/platform/sink-recorder.h"
 #include "tests/support/http-test-server.h"
+#include "tests/support/icecast-title.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -115,6 +117,25 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_control->playState(), int(MediaPlayerControl::Playing), kPlayWithinMs);
         QVERIFY(changes.size() >= 2); // through "transitioning" to "playing" again
         QCOMPARE(m_control->Error().errorCount(), 0);
+    }
+
+    // The titles a station's playout sets on the server reach the control while it plays, through a
+    // playlist too; nothing is left of them once it stops or plays another address.
+    void streamTitleFollowsTheServer() {
+        QVERIFY(playAndHear(m_server->url("/list.pls").toString()));
+        QSignalSpy changes(m_control.get(), &MediaPlayerControl::NowPlayingChange);
+        for (const QString &song : {QStringLiteral("Artist One - First Song"), QStringLiteral("Ünïcødé & \"Quotes\"")}) {
+            const QString error = SetIcecastTitle(song);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QTRY_COMPARE_WITH_TIMEOUT(m_control->NowPlaying(), song, 10000);
+        }
+        QVERIFY(changes.size() >= 2);
+        m_control->controls().stop();
+        QCOMPARE(m_control->NowPlaying(), QString());
+        m_control->controls().play();
+        QTRY_COMPARE_WITH_TIMEOUT(m_control->NowPlaying(), QStringLiteral("Ünïcødé & \"Quotes\""), kPlayWithinMs);
+        m_control->setURL(m_server->url("/hls/index.m3u8").toString());
+        QCOMPARE(m_control->NowPlaying(), QString());
     }
 
     void volumeAppliesFromTheFirstSound() {

@@ -8,6 +8,7 @@
 #include "platform/ui/message-box.h"
 #include "player/FrmFM.h"
 #include "player/element-colours.h"
+#include "player/now-playing/now-playing-line.h"
 #include "player/picture-box.h"
 #include "player/skins/skin-folders.h"
 #include "player/skins/skin-image.h"
@@ -117,6 +118,7 @@ void FrmFM::ApplySkinColours(const QColor &back, const QColor &fore) {
           static_cast<QWidget *>(LblEmail), static_cast<QWidget *>(LblURL), static_cast<QWidget *>(LblFaq)})
         colours::SetFore(label, fore);
     colours::SetBack(LnVert, fore);
+    colours::Set(LblNowPlaying, back, fore);
     for (QRadioButton *option : OptSampleRate)
         colours::Set(option, back, fore);
 }

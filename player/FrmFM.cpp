@@ -24,6 +24,7 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     CreateAboutPanel();
     CreateMenus();
     CreateMediaControl();
+    CreateNowPlaying();
     CreateRecording();
     CreateNews();
     CreateSettingsPanel();

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "player/now-playing/song-history.h"
 #include "player/window-drag.h"
 
 class PictureBox;
@@ -34,6 +35,10 @@ class FolderEntries;
 }
 namespace platform::media {
 class MediaPlayerControl;
+}
+namespace now_playing {
+class NowPlayingLine;
+class SongHistoryDialog;
 }
 
 class FrmFM : public QWidget {
@@ -107,9 +112,17 @@ public:
     platform::tray::TrayIcon *Tray;
     QMenu *RCPopup;
     QAction *mnuShow, *MnuPause, *mnusep, *mnuClose;
-    // The View menu over the video: Video Size (200%, Full Screen), Volume Control (Show/Hide).
+    // The View menu over the video: Video Size (200%, Full Screen), Volume Control (Show/Hide), Song
+    // History.
     QMenu *mnuView, *MnuSize, *mnuVolumeCtrl;
-    QAction *mnu200, *mnuFull, *mnuShowVol;
+    QAction *mnu200, *mnuFull, *mnuShowVol, *mnuHistory;
+    // The title the station sends, across the top of the display area while it sends one; every
+    // title heard goes into the song history, which the View menu shows.
+    now_playing::NowPlayingLine *LblNowPlaying;
+    now_playing::SongHistory History;
+    now_playing::SongHistoryDialog *HistoryWindow = nullptr;
+    void WM_NowPlayingChange();
+    void mnuHistory_Click();
 
     // Playback: true from Play until Stop or a reported failure.
     bool StationPlaying = false;
@@ -253,6 +266,7 @@ private:
     void CreateAboutPanel();
     void CreateMenus();
     void CreateMediaControl();
+    void CreateNowPlaying();
     void CreateRecording();
     void ApplySkinColours(const QColor &back, const QColor &fore);
     void LoadSkinImages(const common::FolderEntries &skinFiles);

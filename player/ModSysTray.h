@@ -9,8 +9,8 @@ namespace ModSysTray {
 
 enum TrayAction { Add = 0, Modify = 1, Delete = 2 };
 
-// The tooltip: names the station while one plays.
-QString TrayTip(bool playing, const QString &stationName);
+// The tooltip: names the station while one plays, and the title it sends when it sends one.
+QString TrayTip(bool playing, const QString &stationName, const QString &title = QString());
 
 // Adds, modifies or deletes the tray icon with the window's current icon and the tooltip of the moment.
 void SetTrayIcon(FrmFM &window, TrayAction action);

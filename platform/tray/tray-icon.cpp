@@ -30,4 +30,6 @@ void TrayIcon::setMenu(QMenu *menu) { m_icon->setContextMenu(menu); }
 
 bool TrayIcon::isShown() const { return m_icon->isVisible(); }
 
+QString TrayIcon::tip() const { return m_icon->toolTip(); }
+
 } // namespace platform::tray

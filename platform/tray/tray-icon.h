@@ -26,6 +26,8 @@ public:
     // The menu a right click on the icon pops up.
     void setMenu(QMenu *menu);
     bool isShown() const;
+    // The tooltip as last set (cut to the field).
+    QString tip() const;
 
 signals:
     // A left double-click on the icon.

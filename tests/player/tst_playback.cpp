@@ -6,10 +6,17 @@
 #include "player/FrmBig.h"
 #include "player/FrmFM.h"
 #include "player/ModOthers.h"
+#include "platform/tray/tray-icon.h"
+#include "player/ModSysTray.h"
+#include "player/now-playing/now-playing-line.h"
+#include "player/now-playing/song-history-dialog.h"
 #include "player/picture-box.h"
 #include "tests/support/http-test-server.h"
+#include "tests/support/icecast-title.h"
 #include "tests/support/test-environment.h"
 
+#include <QClipboard>
+#include <QListWidget>
 #include <QMenu>
 #include <QTcpServer>
 #include <QTimer>
@@ -67,6 +74,45 @@ private slots:
     void cleanup() {
         window.reset();
         env.reset();
+    }
+
+    // The titles the station's playout sets on the server: on the display, in the tray's tooltip,
+    // in the song history (its file and its window, newest first); gone from the display on Stop.
+    void streamTitlesShowAndAreKept() {
+        QVERIFY(radioRuns());
+        load({{"Tone Radio", radio}});
+        ModSysTray::SetTrayIcon(*window, ModSysTray::Add);
+        window->PicPlay_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(window->IsPlaying(), 15000);
+        const QStringList titles = {"First Artist - First Song", "Second Song"};
+        for (const QString &title : titles) {
+            const QString error = SetIcecastTitle(title);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QTRY_COMPARE_WITH_TIMEOUT(window->LblNowPlaying->text(), title, 10000);
+            QVERIFY(window->LblNowPlaying->isVisibleTo(window.get()));
+            QCOMPARE(window->Tray->tip(),
+                     platform::tray::CutToTipField("Ravelto's Online Radio is Playing : Tone Radio — " + title));
+        }
+
+        now_playing::SongHistory kept(env->dataHome() + "/Tunelark/history.tsv");
+        kept.load();
+        QVERIFY(kept.songs().size() >= 2);
+        QCOMPARE(kept.songs()[0].title, titles[1]);
+        QCOMPARE(kept.songs()[1].title, titles[0]);
+        QCOMPARE(kept.songs()[0].station, QStringLiteral("Tone Radio"));
+
+        window->mnuHistory->trigger();
+        QVERIFY(window->HistoryWindow->isVisible());
+        QVERIFY(window->HistoryWindow->list()->item(0)->text().endsWith("\tTone Radio\tSecond Song"));
+        window->HistoryWindow->copyAll();
+        const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(copied.size(), window->HistoryWindow->list()->count());
+        QVERIFY(copied[1].endsWith("\tFirst Artist - First Song"));
+
+        window->PicStop_Click();
+        QCOMPARE(window->LblNowPlaying->text(), QString());
+        QVERIFY(!window->LblNowPlaying->isVisibleTo(window.get()));
+        QCOMPARE(window->Tray->tip(), QStringLiteral("Ravelto's Online Radio"));
     }
 
     void playFlickersAndStopRestores() {
@@ -171,7 +217,7 @@ private slots:
         QStringList captions;
         for (QAction *item : window->mnuView->actions())
             captions.append(item->text());
-        QCOMPARE(captions, (QStringList{"Video Size", "Volume Control"}));
+        QCOMPARE(captions, (QStringList{"Video Size", "Volume Control", "Song History"}));
         window->mnuView->hide();
     }
 

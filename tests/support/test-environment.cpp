@@ -14,6 +14,7 @@ TestEnvironment::TestEnvironment() {
     QDir().mkpath(programFolder());
     QDir().mkpath(configHome());
     qputenv("XDG_CONFIG_HOME", configHome().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
     for (const char *name : kCompanionFiles)
         writeFile(QString::fromLatin1(name), QByteArray());
     ui::InstallMessageBoxHandler([this](const ui::BoxRequest &request) {

@@ -1,5 +1,5 @@
 #pragma once
-// What every GUI test needs: its own program folder (with a blank in its path) and settings folder,
+// What every GUI test needs: its own program folder (with a blank in its path), settings and data folders,
 // and the ui layer's recorder in place of real message boxes and of ending the program.
 
 #include "platform/ui/message-box.h"
@@ -18,6 +18,7 @@ public:
     // was false at construction).
     QString programFolder() const { return m_root.path() + QStringLiteral("/program folder"); }
     QString configHome() const { return m_root.path() + QStringLiteral("/config"); }
+    QString dataHome() const { return m_root.path() + QStringLiteral("/data"); }
     QString path(const QString &fileName) const { return programFolder() + QLatin1Char('/') + fileName; }
 
     void writeFile(const QString &fileName, const QByteArray &content) const;

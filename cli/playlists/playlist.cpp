@@ -3,7 +3,6 @@
 #include "cli/command-line.h"
 #include "cli/playlists/asx-playlist.h"
 #include "cli/playlists/m3u-playlist.h"
-#include "cli/playlists/playlist-lines.h"
 #include "cli/playlists/pls-playlist.h"
 #include "cli/playlists/xspf-playlist.h"
 #include "common/station-codec.h"
@@ -98,21 +97,26 @@ QStringView XmlRootName(QStringView text) {
     return QStringView();
 }
 
+// The first line that holds more than blanks, without its blanks; found without splitting the text.
+QStringView FirstLine(QStringView text) {
+    qsizetype start = 0;
+    while (start < text.size() && text[start].isSpace())
+        ++start;
+    qsizetype end = start;
+    while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+        ++end;
+    return text.mid(start, end - start).trimmed();
+}
+
 std::optional<PlaylistFormat> FormatFromContent(const QString &text) {
-    for (const QString &rawLine : PlaylistLines(text)) {
-        const QString line = rawLine.trimmed();
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith(u'<'))
-            return XmlRootName(text).compare(QLatin1String("asx"), Qt::CaseInsensitive) == 0
-                       ? PlaylistFormat::Asx
-                       : PlaylistFormat::Xspf;
-        if (line.compare(QLatin1String("[playlist]"), Qt::CaseInsensitive) == 0)
-            return PlaylistFormat::Pls;
-        if (line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive))
-            return PlaylistFormat::M3u;
-        return std::nullopt;
-    }
+    const QStringView line = FirstLine(text);
+    if (line.startsWith(u'<'))
+        return XmlRootName(text).compare(QLatin1String("asx"), Qt::CaseInsensitive) == 0 ? PlaylistFormat::Asx
+                                                                                          : PlaylistFormat::Xspf;
+    if (line.compare(QLatin1String("[playlist]"), Qt::CaseInsensitive) == 0)
+        return PlaylistFormat::Pls;
+    if (line.startsWith(QLatin1String("#EXTM3U"), Qt::CaseInsensitive))
+        return PlaylistFormat::M3u;
     return std::nullopt;
 }
 

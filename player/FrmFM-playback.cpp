@@ -30,6 +30,7 @@ using platform::media::MediaPlayerControl;
 namespace {
 
 constexpr int kPlaying = 3;
+constexpr int kMediaEnded = 8;
 constexpr int kReady = 10;
 // The volume bar shows inside the holder at the lower height and is pushed out of view at the higher.
 constexpr int kHeightWithVolumeBar = 2100;
@@ -99,6 +100,8 @@ void FrmFM::PicPlay_Click() {
             PlayName();
         PicMess->hide();
         QCoreApplication::processEvents();
+        StopReconnecting();
+        m_onAir = false;
         StationPlaying = true;
         WM->close();
         const int index = LstStations->currentRow();
@@ -118,6 +121,7 @@ void FrmFM::LstStations_DblClick() {
 void FrmFM::PicStop_Click() {
     ui::RunShowingErrors([this] {
         ModOthers::UnhookHover();
+        StopReconnecting();
         WM->close();
         QCoreApplication::processEvents();
         StationPlaying = false;
@@ -128,7 +132,8 @@ void FrmFM::PicStop_Click() {
 }
 
 void FrmFM::MnuPause_Click() {
-    if (WM->playState() == kPlaying) {
+    if (WM->playState() == kPlaying || Reconnecting()) {
+        StopReconnecting();
         WM->controls().stop();
         MnuPause->setText(QStringLiteral("Play"));
     } else {
@@ -141,18 +146,25 @@ void FrmFM::MnuPause_Click() {
 void FrmFM::WM_StatusChange() {
     const int state = WM->playState();
     if (state == kPlaying) {
+        m_onAir = true;
+        StopReconnecting();
         TmrFlash->start();
         return;
     }
+    // Stopping on its own after playing, or failing to come back during the retries.
+    const bool failed = state == kReady && WM->Error().errorCount() > 0;
+    if (StationPlaying && ((state == kMediaEnded && m_onAir) || (failed && Reconnecting()))) {
+        TmrFlash->stop();
+        setWindowIcon(Flash[6]);
+        StationDropped();
+        return;
+    }
     if (state == kReady) {
-        if (WM->Error().errorCount() < 1)
+        if (!failed)
             return;
         TmrFlash->stop();
         if (StationPlaying)
-            common::SkipOnError([] {
-                ui::MessageBox(kStationUnavailable, ui::Icon::Information, ui::Buttons::OkOnly,
-                               ui::kErrorTitle);
-            });
+            ShowStationUnavailable();
         StationPlaying = false;
         WM->Error().clearErrorQueue();
         return;
@@ -160,6 +172,12 @@ void FrmFM::WM_StatusChange() {
     TmrFlash->stop();
     setWindowIcon(Flash[6]);
     common::SkipOnError([this] { ModSysTray::SetTrayIcon(*this, ModSysTray::Modify); });
+}
+
+void FrmFM::ShowStationUnavailable() {
+    common::SkipOnError([] {
+        ui::MessageBox(kStationUnavailable, ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
+    });
 }
 
 void FrmFM::TmrFlash_Timer() {

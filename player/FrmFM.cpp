@@ -25,6 +25,7 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     CreateMenus();
     CreateMediaControl();
     CreateNowPlaying();
+    CreateReconnect();
     CreateRecording();
     CreateNews();
     CreateSettingsPanel();

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "player/now-playing/reconnect-policy.h"
 #include "player/now-playing/song-history.h"
 #include "player/window-drag.h"
 
@@ -123,6 +124,15 @@ public:
     now_playing::SongHistoryDialog *HistoryWindow = nullptr;
     void WM_NowPlayingChange();
     void mnuHistory_Click();
+    // Staying on air: a station that stops on its own after it played is opened again on the reconnect
+    // policy's timetable, with "Reconnecting…" in the help line and the tooltip and no message; one
+    // unavailable message when the policy gives up. Play, Stop and the tray's Stop end the retries.
+    static inline const QString kReconnecting = QStringLiteral("Reconnecting…");
+    QTimer *TmrReconnect;
+    now_playing::ReconnectPolicy Reconnect;
+    bool Reconnecting() const { return Reconnect.active(); }
+    void StopReconnecting();
+    void TmrReconnect_Timer();
 
     // Playback: true from Play until Stop or a reported failure.
     bool StationPlaying = false;
@@ -267,6 +277,14 @@ private:
     void CreateMenus();
     void CreateMediaControl();
     void CreateNowPlaying();
+    void CreateReconnect();
+    // The station's stream stopped on its own: retries begin (once it had played) or go on.
+    void StationDropped();
+    void ScheduleReconnect();
+    void ShowStationUnavailable();
+    // Playing has been reached since the station was chosen; a drop before that is no drop.
+    bool m_onAir = false;
+    QString m_reconnectUrl;
     void CreateRecording();
     void ApplySkinColours(const QColor &back, const QColor &fore);
     void LoadSkinImages(const common::FolderEntries &skinFiles);

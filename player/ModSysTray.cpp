@@ -16,7 +16,8 @@ QString TrayTip(bool playing, const QString &stationName, const QString &title) 
 
 void SetTrayIcon(FrmFM &window, TrayAction action) {
     window.Tray->Set(platform::tray::TrayIcon::Action(action), window.windowIcon(),
-                     TrayTip(window.IsPlaying(), ModOthers::CurrentStationName, window.WM->NowPlaying()));
+                     TrayTip(window.IsPlaying() || window.Reconnecting(), ModOthers::CurrentStationName,
+                             window.Reconnecting() ? FrmFM::kReconnecting : window.WM->NowPlaying()));
 }
 
 } // namespace ModSysTray

@@ -11,13 +11,16 @@
 #include "player/now-playing/now-playing-line.h"
 #include "player/now-playing/song-history-dialog.h"
 #include "player/picture-box.h"
+#include "tests/platform/media/media-fixtures.h"
+#include "tests/platform/sink-recorder.h"
 #include "tests/support/http-test-server.h"
-#include "tests/support/icecast-title.h"
+#include "tests/support/icecast-admin.h"
 #include "tests/support/test-environment.h"
 
 #include <QClipboard>
 #include <QListWidget>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTcpServer>
 #include <QTimer>
 #include <QtTest>
@@ -113,6 +116,75 @@ private slots:
         QCOMPARE(window->LblNowPlaying->text(), QString());
         QVERIFY(!window->LblNowPlaying->isVisibleTo(window.get()));
         QCOMPARE(window->Tray->tip(), QStringLiteral("Ravelto's Online Radio"));
+    }
+
+    // The station goes off the air while it plays (its source stops) and comes back: the player
+    // returns to it by itself, heard again on the sink, saying "Reconnecting…" meanwhile and showing
+    // no message.
+    void droppedStationComesBack() {
+        QVERIFY(radioRuns());
+        TUNELARK_REQUIRE_SOUND_SERVER();
+        qputenv("TUNELARK_RECONNECT_LIMIT_MS", "60000");
+        SinkRecorder sink;
+        QVERIFY2(sink.error().isEmpty(), qPrintable(sink.error()));
+        IcecastSource source(QStringLiteral("/drop.mp3"));
+        QString error = source.start();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        load({{"Tone Radio", source.url()}});
+        ModSysTray::SetTrayIcon(*window, ModSysTray::Add);
+        window->PicPlay_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(window->IsPlaying(), 15000);
+
+        source.stop();
+        QTRY_VERIFY_WITH_TIMEOUT(window->Reconnecting(), 15000);
+        QCOMPARE(window->LblMessage->text(), FrmFM::kReconnecting);
+        QVERIFY(window->Tray->tip().contains(FrmFM::kReconnecting));
+        error = source.start();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QTRY_VERIFY_WITH_TIMEOUT(window->IsPlaying(), 40000);
+        QVERIFY(!window->Reconnecting());
+        sink.clear();
+        QVERIFY2(sink.waitForSound(5000), "the tone is not heard again");
+        QCOMPARE(window->LblMessage->text(), FrmFM::kCreditCaption);
+        QVERIFY(!window->Tray->tip().contains(FrmFM::kReconnecting));
+        QCOMPARE(env->boxes.size(), 0);
+        QVERIFY(window->StationPlaying);
+    }
+
+    // A station that played and then cannot be reached: Stop ends the retries quietly; left alone,
+    // they end with one message at the limit.
+    void unreachableStationGivesUpOnce() {
+        qputenv("TUNELARK_RECONNECT_LIMIT_MS", "4500"); // retries at 1 s and 2 s after the drop, then the limit
+        QTemporaryDir dir;
+        QVERIFY(MakeMedia({"-f", "lavfi", "-i", "sine=frequency=440:duration=1.5", "-c:a", "libmp3lame"},
+                          dir.filePath("short.mp3")));
+        QFile mp3(dir.filePath("short.mp3"));
+        QVERIFY(mp3.open(QIODevice::ReadOnly));
+        const QByteArray tone = mp3.readAll();
+        HttpTestServer station;
+        load({{"Short", station.url("/short.mp3").toString()}});
+
+        const auto playUntilDropped = [&] {
+            station.route("/short.mp3", {200, tone});
+            window->PicPlay_Click();
+            QTRY_VERIFY_WITH_TIMEOUT(window->IsPlaying(), 15000);
+            station.route("/short.mp3", {404}); // gone from here on
+            QTRY_VERIFY_WITH_TIMEOUT(window->Reconnecting(), 10000);
+        };
+        playUntilDropped();
+        window->PicStop_Click();
+        QVERIFY(!window->Reconnecting());
+        QTest::qWait(5000);
+        QCOMPARE(unavailableMessages(), 0);
+
+        playUntilDropped();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->Reconnecting(), 15000);
+        QTest::qWait(1000);
+        QCOMPARE(unavailableMessages(), 1);
+        QCOMPARE(env->boxes.size(), 1);
+        QVERIFY(!window->StationPlaying);
+        QCOMPARE(window->LblMessage->text(), FrmFM::kCreditCaption);
+        QVERIFY(station.requests.count("/short.mp3") >= 4); // two plays and at least two retries
     }
 
     void playFlickersAndStopRestores() {

@@ -7,7 +7,7 @@
 #include "tests/platform/media/media-fixtures.h"
 #include "tests/platform/sink-recorder.h"
 #include "tests/support/http-test-server.h"
-#include "tests/support/icecast-title.h"
+#include "tests/support/icecast-admin.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

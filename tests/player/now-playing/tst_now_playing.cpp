@@ -1,7 +1,8 @@
-// The song history file and the title line, without a station: what is kept, what is read back from
-// a damaged or foreign file, and how a title too long for the line slides.
+// The song history file, the reconnect timetable and the title line, without a station: what is kept,
+// what is read back from a damaged or foreign file, when retries come, how a long title slides.
 
 #include "player/now-playing/now-playing-line.h"
+#include "player/now-playing/reconnect-policy.h"
 #include "player/now-playing/song-history.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QtTest>
 
 using now_playing::NowPlayingLine;
+using now_playing::ReconnectPolicy;
 using now_playing::Song;
 using now_playing::SongHistory;
 
@@ -70,6 +72,31 @@ private slots:
         SongHistory history(file("blocker/history.tsv"));
         QVERIFY(!history.add(At(1, "Radio", "Song")));
         QCOMPARE(history.songs().size(), 1);
+    }
+
+    void reconnectTimetable() {
+        qunsetenv("TUNELARK_RECONNECT_LIMIT_MS");
+        ReconnectPolicy policy;
+        QCOMPARE(policy.limitMs(), 5 * 60 * 1000);
+        QCOMPARE(policy.nextDelayMs(), std::nullopt); // no drop yet
+        policy.start();
+        QList<int> delays;
+        for (int i = 0; i < 7; ++i)
+            delays.append(policy.nextDelayMs().value_or(-1));
+        QCOMPARE(delays, (QList<int>{1000, 2000, 4000, 8000, 16000, 30000, 30000}));
+        policy.stop();
+        QCOMPARE(policy.nextDelayMs(), std::nullopt);
+
+        // No attempt is planned past the limit, counted from the drop.
+        qputenv("TUNELARK_RECONNECT_LIMIT_MS", "2500");
+        ReconnectPolicy shortPolicy;
+        shortPolicy.start();
+        QCOMPARE(shortPolicy.nextDelayMs(), 1000);
+        QCOMPARE(shortPolicy.nextDelayMs(), 2000);
+        QCOMPARE(shortPolicy.nextDelayMs(), std::nullopt);
+        shortPolicy.start(); // a new drop starts the timetable again
+        QCOMPARE(shortPolicy.nextDelayMs(), 1000);
+        qunsetenv("TUNELARK_RECONNECT_LIMIT_MS");
     }
 
     void lineHidesSlidesAndStops() {

@@ -86,6 +86,9 @@ int ParseOpenArguments(const Command &command, OpenArguments *open) {
         else
             open->alias = arguments.at(i + 1);
     }
+    // A device opened under an empty name ("open \"\"", "alias \"\"") could never be named again.
+    if (open->alias.isEmpty())
+        return MCIERR_MISSING_DEVICE_NAME;
     return MMSYSERR_NOERROR;
 }
 

@@ -24,7 +24,8 @@ struct OpenArguments {
     QString alias; // the element itself when not given
 };
 
-// Reads the keywords after an "open" element: "type NAME" and "alias NAME", in any order.
+// Reads the keywords after an "open" element: "type NAME" and "alias NAME", in any order. An empty
+// device name or alias is refused (MCIERR_MISSING_DEVICE_NAME).
 int ParseOpenArguments(const Command &command, OpenArguments *open);
 
 } // namespace platform::mci

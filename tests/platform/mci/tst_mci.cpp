@@ -55,6 +55,9 @@ private slots:
             << QStringList{clipCommand("open \"%1 type mpegvideo alias x")} << int(MCIERR_NO_CLOSING_QUOTE);
         QTest::newRow("alias without name") << QStringList{clipCommand("open %1 type mpegvideo alias")}
                                             << int(MCIERR_MISSING_STRING_ARGUMENT);
+        QTest::newRow("empty device name") << QStringList{"open \"\" type waveaudio"} << int(MCIERR_MISSING_DEVICE_NAME);
+        QTest::newRow("empty alias")
+            << QStringList{"open new type waveaudio alias \"\""} << int(MCIERR_MISSING_DEVICE_NAME);
         QTest::newRow("unknown open keyword") << QStringList{clipCommand("open %1 type mpegvideo shareable")}
                                               << int(MCIERR_UNRECOGNIZED_KEYWORD);
         QTest::newRow("alias in use")

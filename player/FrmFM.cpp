@@ -31,6 +31,7 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     CreateSettingsPanel();
     CreateRollover();
     ConnectHandlers();
+    CreateDesktopControls();
 }
 
 void FrmFM::Form_Load() {

@@ -37,6 +37,9 @@ class FolderEntries;
 namespace platform::media {
 class MediaPlayerControl;
 }
+namespace platform::dbus {
+class Mpris;
+}
 namespace now_playing {
 class NowPlayingLine;
 class SongHistoryDialog;
@@ -133,6 +136,11 @@ public:
     bool Reconnecting() const { return Reconnect.active(); }
     void StopReconnecting();
     void TmrReconnect_Timer();
+    // The desktop's media controls (MPRIS): Play and Pause/Stop as the Play and Stop buttons, Next and
+    // Previous play the neighbouring station of the list (round the ends), the volume is the volume
+    // bar's; the station, the song and the play state go out as they change.
+    platform::dbus::Mpris *DesktopControls;
+    void UpdateDesktopControls();
 
     // Playback: true from Play until Stop or a reported failure.
     bool StationPlaying = false;
@@ -278,6 +286,14 @@ private:
     void CreateMediaControl();
     void CreateNowPlaying();
     void CreateReconnect();
+    void CreateDesktopControls();
+    // Plays the selected station, the first when none is selected; nothing with an empty list.
+    void PlayFromDesktop();
+    // Plays the station `step` places from the selected one, round the ends of the list.
+    void PlayNeighbour(int step);
+    // Songs told apart for the desktop: a new number whenever the title or the station changes.
+    int m_desktopTrack = 0;
+    QString m_desktopTitle, m_desktopStation;
     // The station's stream stopped on its own: retries begin (once it had played) or go on.
     void StationDropped();
     void ScheduleReconnect();

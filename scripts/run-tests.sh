@@ -40,6 +40,11 @@ trayer --edge top --align right --widthtype pixel --width 200 --heighttype pixel
 echo $! >"$services/trayer.pid"
 for _ in $(seq 50); do xdotool search --class trayer >/dev/null 2>&1 && break; sleep 0.1; done
 
+# A private session bus for the desktop's media controls.
+dbus-daemon --session --address="unix:path=$services/session-bus" --fork --print-pid=3 --nopidfile \
+    3>"$services/dbus.pid"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$services/session-bus"
+
 # A sound server whose null sink's monitor hears what plays, and a radio server fed a tone.
 start_pulseaudio "$services"
 start_icecast "$services"

@@ -167,9 +167,12 @@ void MediaPlayerControl::setUiMode(const QString &mode) {
 }
 
 void MediaPlayerControl::setVolume(int volume) {
+    const int previous = m_volume;
     m_volume = std::clamp(volume, 0, 100);
     m_bar->setVolume(m_volume);
     m_player->setVolume(m_volume);
+    if (m_volume != previous)
+        emit VolumeChange();
 }
 
 void MediaPlayerControl::setStretchToFit(bool stretch) {

@@ -127,6 +127,8 @@ signals:
     void StatusChange();
     // NowPlaying() changed.
     void NowPlayingChange();
+    // volume() changed, by the volume bar or by setVolume.
+    void VolumeChange();
     // A mouse button went down over the control: `button` 1 left, 2 right, 4 middle; `shift` adds 1
     // for Shift, 2 for Ctrl, 4 for Alt; x and y in pixels from the control's top-left corner.
     void MouseDown(int button, int shift, int x, int y);

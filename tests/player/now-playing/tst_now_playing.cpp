@@ -1,6 +1,7 @@
 // The song history file, the reconnect timetable and the title line, without a station: what is kept,
 // what is read back from a damaged or foreign file, when retries come, how a long title slides.
 
+#include "player/now-playing/artist-title.h"
 #include "player/now-playing/now-playing-line.h"
 #include "player/now-playing/reconnect-policy.h"
 #include "player/now-playing/song-history.h"
@@ -72,6 +73,27 @@ private slots:
         SongHistory history(file("blocker/history.tsv"));
         QVERIFY(!history.add(At(1, "Radio", "Song")));
         QCOMPARE(history.songs().size(), 1);
+    }
+
+    void splitsArtistAndTitle_data() {
+        QTest::addColumn<QString>("streamTitle");
+        QTest::addColumn<QString>("artist");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("artist and title") << "Band - Song" << "Band" << "Song";
+        QTest::newRow("at the first separator") << "A - B - C" << "A" << "B - C";
+        QTest::newRow("hyphen without blanks") << "Jay-Z" << "" << "Jay-Z";
+        QTest::newRow("no artist") << " - Song" << "" << "- Song";
+        QTest::newRow("no title") << "Band - " << "" << "Band -";
+        QTest::newRow("empty") << "" << "" << "";
+    }
+
+    void splitsArtistAndTitle() {
+        QFETCH(QString, streamTitle);
+        QFETCH(QString, artist);
+        QFETCH(QString, title);
+        const now_playing::ArtistTitle split = now_playing::SplitArtistTitle(streamTitle);
+        QCOMPARE(split.artist, artist);
+        QCOMPARE(split.title, title);
     }
 
     void reconnectTimetable() {

@@ -34,6 +34,13 @@ FrmFM::FrmFM(const QString &programFolder, QWidget *parent)
     CreateDesktopControls();
 }
 
+FrmFM::~FrmFM() {
+    // The elements go after the window's own members: their last signals (the station list cleared, the
+    // media control closed) must not reach handlers that use those members.
+    for (QObject *element : findChildren<QObject *>())
+        element->disconnect(this);
+}
+
 void FrmFM::Form_Load() {
     ui::RunShowingErrors([this] {
         QCoreApplication::processEvents();

@@ -53,6 +53,7 @@ public:
 
     // `programFolder` is the folder of the executable, without a trailing separator.
     explicit FrmFM(const QString &programFolder, QWidget *parent = nullptr);
+    ~FrmFM() override;
 
     // The load sequence: install folder, skin, companion-file check, stations, news, first station,
     // recording rate. Ends the program when a companion file is missing.

@@ -14,14 +14,19 @@ public:
         m_cpuStart = CpuSeconds();
     }
 
-    // Prints the time to playing, CPU % over the stretch (100 = one core) and peak RSS.
-    void print(double playingAfterMs) const {
+    // CPU % since start() (100 = one core).
+    double cpuPercent() const {
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - m_wallStart).count();
+        return 100.0 * (CpuSeconds() - m_cpuStart) / wall;
+    }
+
+    // Prints the time to playing, CPU % over the stretch (100 = one core) and peak RSS.
+    void print(double playingAfterMs) const {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("playing_ms=%.1f cpu_percent=%.2f peak_rss_kib=%ld\n", playingAfterMs,
-                    100.0 * (CpuSeconds() - m_cpuStart) / wall, usage.ru_maxrss);
+        std::printf("playing_ms=%.1f cpu_percent=%.2f peak_rss_kib=%ld\n", playingAfterMs, cpuPercent(),
+                    usage.ru_maxrss);
         std::fflush(stdout);
     }
 

@@ -14,10 +14,12 @@
 #include "tests/platform/sink-recorder.h"
 #include "tests/player/recording/media-probe.h"
 #include "tests/player/recording/wave-fixture.h"
+#include "tests/support/icecast-admin.h"
 #include "tests/support/test-environment.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -164,6 +166,50 @@ private slots:
         QVERIFY(window->Tag.isEmpty());
         QVERIFY(window->PicRecord->isVisibleTo(window.get()));
         QVERIFY(window->StationPlaying); // playback goes on
+    }
+
+    // The station goes off the air during a recording and comes back: the recording runs on through
+    // the retries (the silence is recorded) and its MP3 spans the whole time.
+    void recordingGoesOnThroughAReconnect() {
+        qputenv("TUNELARK_RECONNECT_LIMIT_MS", "60000");
+        IcecastSource source(QStringLiteral("/record-drop.mp3"));
+        const QString error = source.start();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QString shared = std::exchange(radio, source.url());
+        load();
+        radio = shared;
+        QVERIFY(play());
+        enum class Step { Recording, OffTheAir, Reconnecting, BackOnAir } step = Step::Recording;
+        QElapsedTimer recording;
+        QTimer steps;
+        connect(&steps, &QTimer::timeout, this, [&] {
+            QCOMPARE(window->Tag, QStringLiteral("RecordStarted"));
+            QVERIFY(window->LblMessage->text().startsWith("Recording..... [File Size : "));
+            if (step == Step::Recording && recording.elapsed() > 1500) {
+                source.stop();
+                step = Step::OffTheAir;
+            } else if (step == Step::OffTheAir && window->Reconnecting()) {
+                QVERIFY(source.start().isEmpty());
+                step = Step::Reconnecting;
+            } else if (step == Step::Reconnecting && window->IsPlaying()) {
+                step = Step::BackOnAir;
+                QTimer::singleShot(1500, this, [&] { window->PicRecordStop_Click(); });
+            }
+        });
+        steps.start(100);
+        recording.start();
+        window->PicRecord_Click(); // returns once stopped and converted
+        const double recordedSeconds = recording.elapsed() / 1000.0;
+        steps.stop();
+        qunsetenv("TUNELARK_RECONNECT_LIMIT_MS");
+        QVERIFY(step == Step::BackOnAir);
+        const QString mp3 = checkMp3(env->programFolder());
+        QVERIFY(!mp3.isEmpty());
+        // Converting takes a moment after the stop; the MP3 holds at least everything up to it.
+        QVERIFY2(mediaprobe::Probe(mp3)->duration > recordedSeconds - 3.5,
+                 qPrintable(QStringLiteral("%1 s of %2 s").arg(mediaprobe::Probe(mp3)->duration).arg(recordedSeconds)));
+        QCOMPARE(env->boxes.size(), 1); // only the one saying the MP3 is ready
+        QVERIFY(env->boxes[0].text.startsWith(kSuccess));
     }
 
     void stopEndsPlaybackAndConverts() {

@@ -13,13 +13,13 @@ const QString kExtInf = QStringLiteral("#EXTINF:");
 
 // The title of an #EXTINF line: what follows the first comma outside the quoted attribute values that
 // some writers put between the length and the comma.
-QString ExtInfTitle(const QString &line) {
+QString ExtInfTitle(QStringView line) {
     bool quoted = false;
     for (qsizetype i = kExtInf.size(); i < line.size(); ++i) {
         if (line[i] == u'"')
             quoted = !quoted;
         else if (line[i] == u',' && !quoted)
-            return line.mid(i + 1).trimmed();
+            return line.mid(i + 1).trimmed().toString();
     }
     return QString();
 }
@@ -29,13 +29,13 @@ QString ExtInfTitle(const QString &line) {
 common::StationList ParseM3u(const QString &text) {
     common::StationList entries;
     QString title;
-    for (const QString &rawLine : PlaylistLines(text)) {
-        const QString line = rawLine.trimmed();
+    ForEachPlaylistLine(text, [&](QStringView rawLine) {
+        const QStringView line = rawLine.trimmed();
         if (line.startsWith(kExtInf, Qt::CaseInsensitive))
             title = ExtInfTitle(line);
         else if (!line.isEmpty() && !line.startsWith(u'#'))
-            entries.append({std::exchange(title, QString()), line});
-    }
+            entries.append({std::exchange(title, QString()), line.toString()});
+    });
     return entries;
 }
 

@@ -4,32 +4,52 @@
 #include "cli/playlists/playlist-lines.h"
 
 #include <QMap>
-#include <QRegularExpression>
+#include <algorithm>
+#include <optional>
 
 namespace cli {
 
+namespace {
+
+struct EntryKey {
+    bool isFile; // "FileN", else "TitleN"
+    int number;
+};
+
+// "fileN" or "titleN" in any letter case, N of 1 to 9 digits.
+std::optional<EntryKey> ReadEntryKey(QStringView key) {
+    const bool isFile = key.startsWith(QLatin1String("file"), Qt::CaseInsensitive);
+    if (!isFile && !key.startsWith(QLatin1String("title"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const QStringView digits = key.mid(isFile ? 4 : 5);
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (digits.isEmpty() || digits.size() > 9 || !std::all_of(digits.begin(), digits.end(), isDigit))
+        return std::nullopt;
+    return EntryKey{isFile, digits.toInt()};
+}
+
+} // namespace
+
 common::StationList ParsePls(const QString &text) {
-    static const QRegularExpression entryKey(QStringLiteral("^(file|title)(\\d{1,9})$"),
-                                             QRegularExpression::CaseInsensitiveOption);
     QMap<int, QString> addresses;
     QMap<int, QString> titles;
     bool inPlaylistSection = true; // keys before any section header are taken too
-    for (const QString &rawLine : PlaylistLines(text)) {
-        const QString line = rawLine.trimmed();
+    ForEachPlaylistLine(text, [&](QStringView rawLine) {
+        const QStringView line = rawLine.trimmed();
         if (line.startsWith(u'[')) {
             inPlaylistSection = line.compare(QLatin1String("[playlist]"), Qt::CaseInsensitive) == 0;
-            continue;
+            return;
         }
         const qsizetype equals = line.indexOf(u'=');
-        const QRegularExpressionMatch key = entryKey.match(line.left(equals).trimmed());
-        if (!inPlaylistSection || equals < 0 || !key.hasMatch())
-            continue;
-        const bool isFile = key.captured(1).compare(QLatin1String("file"), Qt::CaseInsensitive) == 0;
-        QMap<int, QString> &values = isFile ? addresses : titles;
-        const int number = key.captured(2).toInt();
-        if (!values.contains(number))
-            values.insert(number, line.mid(equals + 1).trimmed());
-    }
+        if (!inPlaylistSection || equals < 0)
+            return;
+        const std::optional<EntryKey> key = ReadEntryKey(line.left(equals).trimmed());
+        if (!key)
+            return;
+        QMap<int, QString> &values = key->isFile ? addresses : titles;
+        if (!values.contains(key->number))
+            values.insert(key->number, line.mid(equals + 1).trimmed().toString());
+    });
     common::StationList entries;
     for (auto address = addresses.cbegin(); address != addresses.cend(); ++address)
         entries.append({titles.value(address.key()), address.value()});

@@ -50,6 +50,16 @@ QByteArray ReadCapped(const QString &path) {
     return content;
 }
 
+// The UTF-16 decoder passes a surrogate without its pair; no playlist or station file could hold it.
+void ReplaceUnpairedSurrogates(QString &text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
 // The playlist as text: UTF-16 or UTF-32 when a byte order mark says so, else UTF-8 when valid, else
 // Windows-1252, as older playlists are. Nothing when the content is not text.
 std::optional<QString> PlaylistText(const QByteArray &content) {
@@ -61,6 +71,7 @@ std::optional<QString> PlaylistText(const QByteArray &content) {
         text = decoder(content);
         if (decoder.hasError())
             return std::nullopt;
+        ReplaceUnpairedSurrogates(text);
     } else {
         text =
             common::TextFromRecordBytes(content.startsWith(utf8Bom) ? content.mid(utf8Bom.size()) : content);

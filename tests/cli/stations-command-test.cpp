@@ -149,6 +149,13 @@ void StationsCommandTest::import_data() {
                           "#EXTINF:-1,Odd\nhttp://example.com/\uFFFE\n")
                .toUtf8()
         << QStringList{"Wide|http://example.com/wide"};
+    // A UTF-16 file may hold half of a surrogate pair; it becomes U+FFFD, the whole pair stays.
+    QString halfPair = QStringLiteral("\uFEFF#EXTM3U\n#EXTINF:-1,A?B \U0001F3B5\nhttp://example.com/wide16\n");
+    halfPair[halfPair.indexOf(u'?')] = QChar(0xDFFF);
+    QTest::newRow("UTF-16 M3U with half a surrogate pair")
+        << "wide16.m3u"
+        << QByteArray(reinterpret_cast<const char *>(halfPair.utf16()), halfPair.size() * 2)
+        << QStringList{QStringLiteral("A\uFFFDB \U0001F3B5|http://example.com/wide16")};
     QTest::newRow("PLS")
         << "radio"
         << QByteArray("[Playlist]\r\nNumberOfEntries=4\r\nfile2=mms://example.com/two\r\nFILE1=http://"

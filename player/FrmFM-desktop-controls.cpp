@@ -11,13 +11,6 @@
 
 using platform::media::MediaPlayerControl;
 
-namespace {
-
-// The name of the desktop file the player is installed with.
-const QString kDesktopEntry = QStringLiteral("tunelark");
-
-} // namespace
-
 void FrmFM::CreateDesktopControls() {
     platform::dbus::Mpris::Hooks hooks;
     hooks.raise = [this] { mnuShow_Click(); };

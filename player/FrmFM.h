@@ -39,11 +39,12 @@ class MediaPlayerControl;
 }
 namespace platform::dbus {
 class Mpris;
-}
+class DesktopNotifications;
+} // namespace platform::dbus
 namespace now_playing {
 class NowPlayingLine;
 class SongHistoryDialog;
-}
+} // namespace now_playing
 
 class FrmFM : public QWidget {
     Q_OBJECT
@@ -118,16 +119,20 @@ public:
     QMenu *RCPopup;
     QAction *mnuShow, *MnuPause, *mnusep, *mnuClose;
     // The View menu over the video: Video Size (200%, Full Screen), Volume Control (Show/Hide), Song
-    // History.
+    // History, Song Notifications (on or off).
     QMenu *mnuView, *MnuSize, *mnuVolumeCtrl;
-    QAction *mnu200, *mnuFull, *mnuShowVol, *mnuHistory;
+    QAction *mnu200, *mnuFull, *mnuShowVol, *mnuHistory, *mnuNotify;
     // The title the station sends, across the top of the display area while it sends one; every
     // title heard goes into the song history, which the View menu shows.
     now_playing::NowPlayingLine *LblNowPlaying;
     now_playing::SongHistory History;
     now_playing::SongHistoryDialog *HistoryWindow = nullptr;
+    // With Song Notifications on, a new title while the window is hidden or minimised is shown as a
+    // desktop notification; the choice is kept as [NowPlaying] Notify ("1" or "0", off when unset).
+    platform::dbus::DesktopNotifications *SongNotices;
     void WM_NowPlayingChange();
     void mnuHistory_Click();
+    void mnuNotify_Click();
     // Staying on air: a station that stops on its own after it played is opened again on the reconnect
     // policy's timetable, with "Reconnecting…" in the help line and the tooltip and no message; one
     // unavailable message when the policy gives up. Play, Stop and the tray's Stop end the retries.
@@ -140,6 +145,7 @@ public:
     // The desktop's media controls (MPRIS): Play and Pause/Stop as the Play and Stop buttons, Next and
     // Previous play the neighbouring station of the list (round the ends), the volume is the volume
     // bar's; the station, the song and the play state go out as they change.
+    static inline const QString kDesktopEntry = QStringLiteral("tunelark"); // the desktop file's name
     platform::dbus::Mpris *DesktopControls;
     void UpdateDesktopControls();
 

@@ -1,10 +1,12 @@
 // The desktop's media controls against a real session bus (the private dbus-daemon of the test
 // command), driven the way desktops drive them, with gdbus: identity, play, the song title the
 // server sends, volume both ways, next and previous, pause, raise and quit; every change announced.
+// Song notifications go to a notification server that this test puts on the bus.
 
+#include "common/settings-store.h"
+#include "common/station-file.h"
 #include "platform/dbus/mpris.h"
 #include "platform/media/media-player-control.h"
-#include "common/station-file.h"
 #include "player/FrmFM.h"
 #include "player/ModOthers.h"
 #include "tests/support/icecast-admin.h"
@@ -34,6 +36,26 @@ public slots:
     }
 };
 
+// A notification server that reads bodies as markup and keeps what it was asked to show.
+class NotificationServer : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    struct Notice {
+        QString application;
+        uint replaces;
+        QString summary, body;
+    };
+    QList<Notice> notices;
+public slots:
+    QStringList GetCapabilities() { return {"body", "body-markup"}; }
+    uint Notify(const QString &application, uint replaces, const QString &, const QString &summary,
+                const QString &body, const QStringList &, const QVariantMap &, int) {
+        notices.append({application, replaces, summary, body});
+        return 41 + notices.size();
+    }
+};
+
 class DesktopControlsTest : public QObject {
     Q_OBJECT
 private:
@@ -41,6 +63,7 @@ private:
     std::unique_ptr<TestEnvironment> env;
     std::unique_ptr<FrmFM> window;
     PropertyWatcher watcher;
+    NotificationServer notifications;
 
     // Runs `program` while the event loop answers the player's side; its output.
     static QString run(const QString &program, const QStringList &arguments) {
@@ -68,6 +91,10 @@ private slots:
                  "needs the private session bus the test command starts");
         radio = qEnvironmentVariable("TUNELARK_TEST_ICECAST_URL");
         QVERIFY2(!radio.isEmpty(), "needs the radio server of scripts/services/icecast.sh");
+        QDBusConnection server = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "notifications");
+        QVERIFY(server.registerObject("/org/freedesktop/Notifications", &notifications,
+                                      QDBusConnection::ExportAllSlots));
+        QVERIFY(server.registerService("org.freedesktop.Notifications"));
         QDBusConnection observer = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "observer");
         QVERIFY(observer.connect(QString(), Mpris::kObjectPath, "org.freedesktop.DBus.Properties",
                                  "PropertiesChanged", &watcher,
@@ -103,19 +130,52 @@ private slots:
         QVERIFY(SetIcecastTitle("Artist X - Song Y").isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(window->WM->NowPlaying(), QStringLiteral("Artist X - Song Y"), 10000);
         const QString metadata = property(kPlayer, "Metadata");
-        for (const char *entry : {"'xesam:title': <'Song Y'>", "'xesam:artist': <['Artist X']>",
-                                  "'xesam:album': <'Tone Radio'>", "'mpris:trackid': <objectpath '/org/tunelark/Track/"})
+        for (const char *entry :
+             {"'xesam:title': <'Song Y'>", "'xesam:artist': <['Artist X']>", "'xesam:album': <'Tone Radio'>",
+              "'mpris:trackid': <objectpath '/org/tunelark/Track/"})
             QVERIFY2(metadata.contains(QLatin1String(entry)), qPrintable(metadata));
         QTRY_VERIFY(watcher.changed.contains("Metadata"));
         // As a desktop's widget reads it.
-        QCOMPARE(run("playerctl", {"--player=tunelark", "metadata", "--format", "{{artist}}|{{title}}|{{album}}"}),
-                 QStringLiteral("Artist X|Song Y|Tone Radio"));
+        QCOMPARE(
+            run("playerctl", {"--player=tunelark", "metadata", "--format", "{{artist}}|{{title}}|{{album}}"}),
+            QStringLiteral("Artist X|Song Y|Tone Radio"));
+    }
+
+    // Off until the listener turns them on; then only while the window is out of sight, each notice
+    // in place of the one before, the title as plain text.
+    void songNotificationsWhileOutOfSight() {
+        QVERIFY(!window->mnuNotify->isChecked());
+        window->hide();
+        QVERIFY(SetIcecastTitle("Unannounced").isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(window->WM->NowPlaying(), QStringLiteral("Unannounced"), 10000);
+        window->mnuNotify->trigger();
+        QCOMPARE(common::GetSetting(common::kApplication, "NowPlaying", "Notify"), QStringLiteral("1"));
+        window->show();
+        QVERIFY(SetIcecastTitle("Seen in the window").isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(window->WM->NowPlaying(), QStringLiteral("Seen in the window"), 10000);
+        window->hide();
+        for (const char *title : {"Rock & <b>Roll</b>", "Next Song"}) {
+            QVERIFY(SetIcecastTitle(title).isEmpty());
+            QTRY_COMPARE_WITH_TIMEOUT(window->WM->NowPlaying(), QString::fromUtf8(title), 10000);
+        }
+        QTRY_COMPARE(notifications.notices.size(), 2);
+        const auto &[application, replaces, summary, body] = notifications.notices[0];
+        QCOMPARE(application, QStringLiteral("Tunelark"));
+        QCOMPARE(replaces, 0u);
+        QCOMPARE(summary, QStringLiteral("Tone Radio"));
+        QCOMPARE(body, QStringLiteral("Rock &amp; &lt;b&gt;Roll&lt;/b&gt;"));
+        QCOMPARE(notifications.notices[1].replaces, 42u);
+        QCOMPARE(notifications.notices[1].body, QStringLiteral("Next Song"));
+        window->mnuNotify->trigger();
+        QCOMPARE(common::GetSetting(common::kApplication, "NowPlaying", "Notify"), QStringLiteral("0"));
+        window->show();
     }
 
     void volumeBothWays() {
-        QVERIFY(gdbus({"call", "--session", "--dest", Mpris::kServiceName, "--object-path", Mpris::kObjectPath,
-                       "--method", "org.freedesktop.DBus.Properties.Set", kPlayer, "Volume", "<0.25>"})
-                    .startsWith("()"));
+        QVERIFY(
+            gdbus({"call", "--session", "--dest", Mpris::kServiceName, "--object-path", Mpris::kObjectPath,
+                   "--method", "org.freedesktop.DBus.Properties.Set", kPlayer, "Volume", "<0.25>"})
+                .startsWith("()"));
         QTRY_COMPARE(window->WM->volume(), 25);
         watcher.changed.clear();
         window->WM->setVolume(80);
@@ -124,8 +184,9 @@ private slots:
     }
 
     void nextAndPreviousGoRoundTheList() {
-        for (const auto &[method, station] : {std::pair{"Next", "Second Radio"}, std::pair{"Next", "Tone Radio"},
-                                             std::pair{"Previous", "Second Radio"}}) {
+        for (const auto &[method, station] :
+             {std::pair{"Next", "Second Radio"}, std::pair{"Next", "Tone Radio"},
+              std::pair{"Previous", "Second Radio"}}) {
             call(kPlayer + u'.' + QLatin1String(method));
             QTRY_COMPARE(ModOthers::CurrentStationName, QLatin1String(station));
             QTRY_VERIFY_WITH_TIMEOUT(window->IsPlaying(), 15000);

@@ -289,7 +289,7 @@ private slots:
         QStringList captions;
         for (QAction *item : window->mnuView->actions())
             captions.append(item->text());
-        QCOMPARE(captions, (QStringList{"Video Size", "Volume Control", "Song History"}));
+        QCOMPARE(captions, (QStringList{"Video Size", "Volume Control", "Song History", "Song Notifications"}));
         window->mnuView->hide();
     }
 

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -107,6 +108,11 @@ void FrmFM::CreateElements() {
     LblShowNews->setText(QStringLiteral("Show Indian News Headlines"));
     twips::Place(LblShowNews, 450, 2235, 2085, 195);
     colours::SetFore(LblShowNews, kForeColour);
+    TxtNewsUrl = new QLineEdit(PicSettingsBox);
+    twips::Place(TxtNewsUrl, 450, 2445, 2250, 225);
+    TxtNewsUrl->setFrame(false);
+    TxtNewsUrl->setToolTip(QStringLiteral("The address of the headlines: a news feed or headline page"));
+    colours::Set(TxtNewsUrl, kBackColour, kForeColour);
     PicOK = Picture(PicSettingsBox, QStringLiteral("Close.jpg"), 2011, 2700);
 
     CreateSettingsPanelElements();

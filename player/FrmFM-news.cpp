@@ -1,19 +1,23 @@
-// The news ticker: the headline fetch over the window's own socket, the parse of the page, and the
-// label that slides its pieces across the news strip. Nothing here is ever shown as an error: each
-// statement that fails is skipped.
+// The news ticker: the headline fetch (over the window's own socket, or the platform's HTTPS
+// download), the parse of the page, and the label that slides its pieces across the news strip.
+// Nothing here is ever shown as an error: each statement that fails is skipped.
 
 #include "common/error-handling.h"
 #include "common/settings-store.h"
+#include "platform/http/http-fetch.h"
 #include "player/FrmFM.h"
 #include "player/links.h"
 #include "player/net/CSocket.h"
+#include "player/news/headline-source.h"
 #include "player/news/headlines.h"
 #include "player/picture-box.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
+#include <utility>
 
 using common::kApplication;
 using common::SkipOnError;
@@ -47,11 +51,16 @@ void FrmFM::CreateNews() {
 QString FrmFM::HeadlineUrl() {
     if (const QString url = qEnvironmentVariable("TUNELARK_NEWS_URL"); !url.isEmpty())
         return url;
+    return StoredHeadlineUrl();
+}
+
+QString FrmFM::StoredHeadlineUrl() {
     const QString url = common::GetSetting(kApplication, QStringLiteral("News"), QStringLiteral("URL"));
     return url.trimmed().isEmpty() ? QString::fromLatin1(player::links::kHeadlineUrl) : url.trimmed();
 }
 
 void FrmFM::StartNews() {
+    TxtNewsUrl->setText(StoredHeadlineUrl());
     const bool on = common::GetSetting(kApplication, QStringLiteral("News"), QStringLiteral("Show")) ==
                     QLatin1String("1");
     if (on) {
@@ -68,6 +77,7 @@ void FrmFM::StartNews() {
 void FrmFM::AbandonFetch() {
     m_fetchLimit->stop();
     NewsData.clear();
+    delete std::exchange(m_headlineFetch, nullptr); // says nothing once deleted
     if (Winsock1 != nullptr) {
         Winsock1->disconnect(this);
         Winsock1->deleteLater(); // releases its handle; it may be raising an event right now
@@ -86,11 +96,16 @@ void FrmFM::AbandonFetch() {
 void FrmFM::GetHeadlines() {
     // A wrap while a slow page still arrives would cut it and parse the rest (and a cut page switches
     // the news off): the fetch under way finishes, or is given up, first.
-    if (m_fetchLimit->isActive())
+    if (m_fetchLimit->isActive() || m_headlineFetch != nullptr)
         return;
     NewsText.clear();
     NewsData.clear();
-    const news::HeadlineAddress address = news::SplitHeadlineUrl(HeadlineUrl());
+    const QString url = HeadlineUrl();
+    if (news::HeadlineFetchFor(url) == news::HeadlineFetch::Tls) {
+        FetchHeadlinesOverTls(url);
+        return;
+    }
+    const news::HeadlineAddress address = news::SplitHeadlineUrl(url);
     NewsHost = address.host;
     NewsPath = address.path;
     SkipOnError([this] {
@@ -102,6 +117,20 @@ void FrmFM::GetHeadlines() {
         Winsock1->setRemotePort(*address.port);
     m_fetchLimit->start();
     SkipOnError([this] { Winsock1->Connect(); });
+}
+
+void FrmFM::FetchHeadlinesOverTls(const QString &url) {
+    m_headlineFetch =
+        new platform::http::Fetch(QUrl(url.trimmed()), m_fetchLimit->interval(), kLargestHeadlinePage, this);
+    connect(m_headlineFetch, &platform::http::Fetch::finished, this,
+            [this](const platform::http::Reply &reply) {
+                std::exchange(m_headlineFetch, nullptr)->deleteLater();
+                // A failed fetch leaves the ticker as a closed port does: on the failure text.
+                if (reply.ok() && !reply.body.isEmpty()) {
+                    NewsData = reply.body;
+                    ParseHeadlines();
+                }
+            });
 }
 
 void FrmFM::Winsock1_OnConnect() {

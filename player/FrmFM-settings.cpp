@@ -1,17 +1,20 @@
 // The settings panel: shown and hidden by the Settings button; its close button saves the recording
-// rate, the news choice and the skin, then has the window reloaded so they take effect. Saving
-// reports nothing: a step that fails is skipped.
+// rate, the news choice and address, and the skin, then has the window reloaded so they take effect.
+// Saving reports nothing but a headline address that cannot be read: a step that fails is skipped.
 
 #include "common/error-handling.h"
 #include "common/settings-store.h"
 #include "platform/ui/error-box.h"
+#include "platform/ui/message-box.h"
 #include "player/FrmFM.h"
 #include "player/ModOthers-hover.h"
+#include "player/news/headline-source.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QRadioButton>
 
 using common::kApplication;
@@ -54,6 +57,7 @@ void FrmFM::PicOK_Click() {
         common::SaveSetting(kApplication, QStringLiteral("News"), QStringLiteral("Show"),
                             ChkNews->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     });
+    SkipOnError([this] { SaveHeadlineUrl(); });
     SkipOnError([this] {
         QListWidgetItem *selected = LstSkins->currentItem();
         common::SaveSetting(kApplication, QStringLiteral("Skin"), QStringLiteral("Current"),
@@ -73,4 +77,21 @@ void FrmFM::PicOK_Click() {
         return;
     }
     emit ReloadRequested();
+}
+
+void FrmFM::SaveHeadlineUrl() {
+    const QString url = TxtNewsUrl->text().trimmed();
+    if (url == StoredHeadlineUrl())
+        return;
+    // An empty field goes back to the player's own feed.
+    if (!url.isEmpty() && !news::HeadlineFetchFor(url)) {
+        ui::MessageBox(QStringLiteral("\"%1\" is not an address the news can be read from: it must start "
+                                      "with http:// or https:// and name a server.\r\nThe headline address "
+                                      "was not changed.")
+                           .arg(url),
+                       ui::Icon::Exclamation, ui::Buttons::OkOnly, ui::kErrorTitle);
+        TxtNewsUrl->setText(StoredHeadlineUrl());
+        return;
+    }
+    common::SaveSetting(kApplication, QStringLiteral("News"), QStringLiteral("URL"), url);
 }

@@ -18,6 +18,7 @@
 
 class PictureBox;
 class QCheckBox;
+class QLineEdit;
 class QLabel;
 class QFrame;
 class QRadioButton;
@@ -36,6 +37,9 @@ class FolderEntries;
 }
 namespace platform::media {
 class MediaPlayerControl;
+}
+namespace platform::http {
+class Fetch;
 }
 namespace platform::dbus {
 class Mpris;
@@ -182,9 +186,17 @@ public:
     static constexpr int kHeadlineFetchLimitMs = 30000;
     static constexpr qsizetype kLargestHeadlinePage = 1 << 20;
 
-    // The headline address: a constant of ours, replaced by "News"/"URL" when set, and by
-    // TUNELARK_NEWS_URL (tests).
+    // The headline address: a public feed of Indian headlines, replaced by "News"/"URL" when set, and
+    // by TUNELARK_NEWS_URL (tests). An https:// address is fetched by the platform's HTTPS download
+    // within the same limits, an http:// one over Winsock1.
     static QString HeadlineUrl();
+    static QString StoredHeadlineUrl();
+    platform::http::Fetch *m_headlineFetch = nullptr;
+    void FetchHeadlinesOverTls(const QString &url);
+    // On the settings panel under ChkNews: the headline address, stored by the Close button when it is
+    // an http or https address.
+    QLineEdit *TxtNewsUrl;
+    void SaveHeadlineUrl();
     // Starts the news as a window load does: a new socket and a fetch with the ticker shown when the
     // setting "News"/"Show" is "1", the ticker off otherwise.
     void StartNews();

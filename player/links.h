@@ -9,8 +9,8 @@ inline constexpr char kDeveloperPage[] = "https://tunelark.example.org/developer
 inline constexpr char kFaqPage[] = "https://tunelark.example.org/faq";
 inline constexpr char kSupportAddress[] = "support@tunelark.example.org";
 inline constexpr char kSupportMail[] = "mailto:support@tunelark.example.org?subject=Tunelark";
-// The headline page the news ticker fetches.
-inline constexpr char kHeadlineUrl[] = "http://news.tunelark.example.org/includes/tick.htm";
+// The headlines the news ticker fetches: the top stories feed of The Times of India.
+inline constexpr char kHeadlineUrl[] = "https://timesofindia.indiatimes.com/rssfeedstopstories.cms";
 inline constexpr char kMoreSkinsPage[] = "https://tunelark.example.org/skins";
 
 } // namespace player::links

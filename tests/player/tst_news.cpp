@@ -1,16 +1,21 @@
 // The news ticker in the main window against headline servers on 127.0.0.1 started here: one that
 // answers and closes, one that answers in many small pieces, a closed port, a name that does not
-// resolve, one that never answers, one that sends without end; and the ticker's steps.
+// resolve, one that never answers, one that sends without end, HTTPS ones; the ticker's steps; the
+// headline address on the settings panel.
 
 #include "common/settings-store.h"
 #include "player/FrmFM.h"
+#include "player/links.h"
 #include "player/net/CSocket.h"
 #include "player/picture-box.h"
 #include "tests/player/net/socket-peers.h"
+#include "tests/support/http-test-server.h"
+#include "tests/support/test-certificate.h"
 #include "tests/support/test-environment.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -131,6 +136,77 @@ private slots:
         QVERIFY(window->NewsItems.isEmpty() || window->NewsItems == QStringList{""});
         QCOMPARE(env->boxes.size(), 0);
         QVERIFY(window->TmrNewsSlide->isActive());
+    }
+
+    // An https:// address goes through the HTTPS download: the same pieces, the same failure text.
+    void headlinesOverHttps_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QStringList>("pieces");
+        QTest::newRow("answers") << "/feed" << kPieces;
+        QTest::newRow("not found") << "/gone" << QStringList();
+        QTest::newRow("never answers") << "/silent" << QStringList();
+        QTest::newRow("a certificate nobody trusts") << "stranger" << QStringList();
+    }
+    void headlinesOverHttps() {
+        QFETCH(QString, path);
+        QFETCH(QStringList, pieces);
+        qputenv("TUNELARK_NEWS_TIMEOUT_MS", "300");
+        const QSslConfiguration tls = MakeTestServerTls();
+        TrustInThisProcess(tls);
+        HttpTestServer server(tls), stranger(MakeTestServerTls());
+        server.route("/feed", {200, kPage.mid(kPage.indexOf("\r\n\r\n") + 4)});
+        server.route("/silent", {200, {}, {}, true});
+        stranger.route("/feed", {200, kPage});
+        load((path == "stranger" ? stranger.url("/feed") : server.url(path)).toString());
+        if (pieces.isEmpty()) {
+            QTRY_COMPARE(window->NewsCaption(), kNoServer);
+        } else {
+            QTRY_COMPARE(window->NewsItems, pieces);
+            QVERIFY(server.requestHeaders.first().contains("User-Agent: Tunelark/"));
+        }
+        QCOMPARE(env->boxes.size(), 0);
+        // Each wrap fetches again, once the fetch before has finished or been given up.
+        QTRY_VERIFY(window->m_headlineFetch == nullptr);
+        const qsizetype asked = server.requests.size();
+        window->GetHeadlines();
+        if (path != "stranger")
+            QTRY_COMPARE(server.requests.size(), asked + 1);
+    }
+
+    void headlineAddressOnTheSettingsPanel_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("a feed over HTTPS") << " https://example.com/feed.xml "
+                                           << "https://example.com/feed.xml" << false;
+        QTest::newRow("a page over HTTP") << "http://example.com:8080/tick.htm"
+                                          << "http://example.com:8080/tick.htm" << false;
+        QTest::newRow("emptied, back to our own") << ""
+                                                  << "" << false;
+        QTest::newRow("another scheme") << "ftp://example.com/feed"
+                                        << "http://old.example.com/" << true;
+        QTest::newRow("no server") << "https://"
+                                   << "http://old.example.com/" << true;
+        QTest::newRow("not an address") << "headlines"
+                                        << "http://old.example.com/" << true;
+    }
+    void headlineAddressOnTheSettingsPanel() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(bool, refused);
+        load(QString(), false);
+        QCOMPARE(window->TxtNewsUrl->text(), QString::fromLatin1(player::links::kHeadlineUrl));
+        common::SaveSetting(common::kApplication, "News", "URL", "http://old.example.com/");
+        window->TxtNewsUrl->setText(typed);
+        window->PicOK_Click();
+        QCOMPARE(common::GetSetting(common::kApplication, "News", "URL"), stored);
+        QCOMPARE(env->boxes.size(), refused ? 1 : 0);
+        if (refused) {
+            QVERIFY2(
+                env->boxes[0].text.startsWith('"' + typed + "\" is not an address the news can be read from"),
+                qPrintable(env->boxes[0].text));
+            QCOMPARE(window->TxtNewsUrl->text(), QStringLiteral("http://old.example.com/"));
+        }
     }
 
     void onePieceSwitchesTheNewsOff() {

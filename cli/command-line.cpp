@@ -80,18 +80,6 @@ void WriteOut(const QString &text) { WriteBytes(stdout, text.toUtf8()); }
 void WriteOutBytes(const QByteArray &bytes) { WriteBytes(stdout, bytes); }
 void WriteErr(const QString &text) { WriteBytes(stderr, text.toUtf8()); }
 
-QString OnOneLine(const QString &text) {
-    QString result = text;
-    std::replace_if(result.begin(), result.end(), IsControlCharacter, QChar(u' '));
-    return result;
-}
-
-bool IsControlCharacter(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }
-
-bool HasControlCharacter(const QString &text) {
-    return std::any_of(text.cbegin(), text.cend(), IsControlCharacter);
-}
-
 bool IsHelpRequest(const QString &argument) {
     return argument == QLatin1String("--help") || argument == QLatin1String("-h");
 }

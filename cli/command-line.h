@@ -2,6 +2,8 @@
 // What every command group of the tool shares: exit codes, the error that ends a run, output, and the
 // table-driven parsing and help of subcommands.
 
+#include "common/one-line.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,11 +28,10 @@ void WriteOut(const QString &text);
 void WriteOutBytes(const QByteArray &bytes);
 void WriteErr(const QString &text);
 
-// The text with every control character (line breaks and tabs included) turned into a blank, so one
-// value stays on one output line.
-QString OnOneLine(const QString &text);
-bool IsControlCharacter(QChar c);
-bool HasControlCharacter(const QString &text);
+// One value on one output line; shared with the station-file checks of the other libraries.
+using common::HasControlCharacter;
+using common::IsControlCharacter;
+using common::OnOneLine;
 
 struct ParsedCommand {
     QStringList positional;

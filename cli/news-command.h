@@ -1,5 +1,5 @@
 #pragma once
-// The news commands: "news parse FILE" shows the pieces the ticker makes of a saved headline page.
+// The news commands: "news parse FILE" shows the pieces the ticker makes of a saved headline page or feed.
 
 #include "cli/command-line.h"
 

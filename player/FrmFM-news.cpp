@@ -161,7 +161,7 @@ void FrmFM::Winsock1_OnError() {
 }
 
 void FrmFM::ParseHeadlines() {
-    NewsText = news::AssembleNewsText(news::HeadlinePageText(NewsData), NewsText);
+    NewsText = news::HeadlinesText(NewsData, NewsText);
     NewsItems = news::NewsPieces(NewsText);
     if (NewsItems.size() >= 2) {
         if (NewsIndex >= 0 && NewsIndex < NewsItems.size())

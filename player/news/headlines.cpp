@@ -2,8 +2,10 @@
 
 #include "common/blanks.h"
 #include "common/station-codec.h"
+#include "player/news/feed-headlines.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace news {
 
@@ -48,11 +50,23 @@ QString EntryHeadline(const QString &entry, qsizetype entryCount) {
     const qsizetype keep = item.size() - 1;
     if (keep >= 0)
         item = TrimBlanks(item).right(keep);
-    return item.replace(QStringLiteral("\\'"), QStringLiteral("'")).replace(u'&', QStringLiteral("&&"));
+    return item.replace(QStringLiteral("\\'"), QStringLiteral("'"));
 }
 
 bool IsBlank(const QString &text) {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u' '; });
+}
+
+// Appends one headline to the news text: the heading before the first, ". -> " before any other; "&"
+// doubled for the label. Appends in place: a copy of the growing text for each headline would cost the
+// square.
+void AppendHeadline(QString &newsText, const QString &headline) {
+    if (!IsBlank(newsText))
+        newsText += QStringLiteral(". -> ");
+    else
+        newsText = QStringLiteral("News Headline : ");
+    if (!IsBlank(headline))
+        newsText += QString(headline).replace(u'&', QStringLiteral("&&"));
 }
 
 } // namespace
@@ -88,17 +102,18 @@ QString AssembleNewsText(const QString &page, QString newsText) {
     const QStringList entries =
         start < 0 ? QStringList() : trimmedPage.mid(start).split(QStringLiteral("';"));
     for (const QString &entry : entries) {
-        if (!entry.contains(kKeyStart))
-            continue;
-        const QString item = EntryHeadline(entry, entries.size());
-        // Not trimmed into a copy: a copy of the growing text for each entry would cost the square.
-        if (!IsBlank(newsText))
-            newsText += QStringLiteral(". -> ");
-        else
-            newsText = QStringLiteral("News Headline : ");
-        if (!IsBlank(item))
-            newsText += item;
+        if (entry.contains(kKeyStart))
+            AppendHeadline(newsText, EntryHeadline(entry, entries.size()));
     }
+    return newsText;
+}
+
+QString HeadlinesText(const QByteArray &page, QString newsText) {
+    const std::optional<QStringList> titles = FeedTitles(page);
+    if (!titles)
+        return AssembleNewsText(HeadlinePageText(page), std::move(newsText));
+    for (const QString &title : *titles)
+        AppendHeadline(newsText, title);
     return newsText;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The headline page and what the ticker makes of it: the address split into host, path and port, the
-// headlines cut out of the page's "theSummaries[i] = '…';" assignments and joined into one text, and
-// that text split into the pieces the ticker slides. Pure text functions.
+// headlines cut out of the page's "theSummaries[i] = '…';" assignments or taken from a feed's titles
+// and joined into one text, and that text split into the pieces the ticker slides. Pure text functions.
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +29,12 @@ QString HeadlinePageText(const QByteArray &page);
 // between them; "\'" becomes "'", "&" becomes "&&" (a label shows "&&" as one "&").
 // Takes time in step with the page's length, whatever the page holds.
 QString AssembleNewsText(const QString &page, QString newsText = QString());
+
+// `newsText` with the headlines of the fetched or saved `page` appended, joined as AssembleNewsText
+// joins them: the item titles when the page is a feed (FeedTitles), otherwise the classic page's
+// headlines (AssembleNewsText of HeadlinePageText). A feed without titles leaves `newsText` as it is,
+// as a classic page without headlines does. Takes time in step with the page's length.
+QString HeadlinesText(const QByteArray &page, QString newsText = QString());
 
 // The pieces of a news text: split at every "->". The ticker runs only with two pieces or more.
 QStringList NewsPieces(const QString &newsText);

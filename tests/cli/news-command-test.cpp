@@ -1,4 +1,5 @@
-// Runs "tunelark-cli news parse" on saved headline pages, as a user checking a headline server would.
+// Runs "tunelark-cli news parse" on saved headline pages and feeds, as a user checking a headline server
+// would.
 
 #include "tests/cli/cli-run.h"
 
@@ -29,6 +30,14 @@ private slots:
         QTest::newRow("Windows-1252, as pages written on the old platform are")
             << QByteArray("theSummaries[0] = '\x93Hello\x94';theSummaries[1] = 'Caf\xe9';")
             << QByteArray("News Headline : \xe2\x80\x9cHello\xe2\x80\x9d. \n Caf\xc3\xa9\n");
+        QTest::newRow("a feed, as the server sends it")
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Type: application/rss+xml\r\n\r\n"
+                          "<?xml version=\"1.0\" encoding=\"windows-1252\"?><rss version=\"2.0\"><channel>"
+                          "<title>News</title><item><title>Rain &amp; sun</title></item>"
+                          "<item><title><![CDATA[<b>\x93"
+                          "Caf\xe9\x94</b>]]></title></item></channel></rss>")
+            << QByteArray("News Headline : Rain && sun. \n \xe2\x80\x9c"
+                          "Caf\xc3\xa9\xe2\x80\x9d\n");
         QTest::newRow("one headline: the news would switch off")
             << QByteArray("theSummaries[0] = 'Alone';") << QByteArray();
         QTest::newRow("no headlines") << QByteArray("<html></html>") << QByteArray();

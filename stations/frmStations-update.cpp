@@ -88,11 +88,7 @@ void frmStations::ReadUpdateFile() {
 }
 
 void frmStations::MergeFiles() {
-    QStringList names;
-    for (int i = 0; i < LstStations->count(); ++i)
-        names.append(LstStations->item(i)->text());
-    const common::MergeResult result =
-        common::MergeStations(Pair(names, LstURLS), Pair(LstStations2, LstURLS2));
+    const common::MergeResult result = common::MergeStations(CurrentStations(), Pair(LstStations2, LstURLS2));
     LstStations3.clear();
     LstURLS3.clear();
     for (const common::Station &station : result.merged) {

@@ -40,11 +40,13 @@ frmStations::frmStations(const QString &programFolder, QWidget *parent)
                             QStringLiteral("Move the selected station down (Ctrl+Down)"));
     CmdLive = CommandButton(this, QStyle::SP_BrowserReload, QStringLiteral("Update"),
                             QStringLiteral("Download new stations"));
+    CmdFind = CommandButton(this, QStyle::SP_FileDialogContentsView, QStringLiteral("Find"),
+                            QStringLiteral("Find stations in the community radio directory"));
     LstStations = new QListWidget(this);
     LblTot = new QLabel(QStringLiteral("Total : 0"), this);
 
     auto *commands = new QHBoxLayout;
-    for (QToolButton *button : {CmdNew, CmdDelete, cmdUp, CmdDown, CmdLive})
+    for (QToolButton *button : {CmdNew, CmdDelete, cmdUp, CmdDown, CmdLive, CmdFind})
         commands->addWidget(button);
     commands->addStretch();
     auto *layout = new QVBoxLayout(this);
@@ -62,6 +64,7 @@ frmStations::frmStations(const QString &programFolder, QWidget *parent)
     connect(cmdUp, &QToolButton::clicked, this, [this] { cmdUp_Click(); });
     connect(CmdDown, &QToolButton::clicked, this, [this] { CmdDown_Click(); });
     connect(CmdLive, &QToolButton::clicked, this, [this] { CmdLive_Click(); });
+    connect(CmdFind, &QToolButton::clicked, this, [this] { CmdFind_Click(); });
 
     // The keys of a list editor: Delete deletes (with the same question), Ctrl+Up and Ctrl+Down move.
     const std::pair<QKeySequence, void (frmStations::*)()> keys[] = {

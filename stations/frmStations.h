@@ -1,6 +1,7 @@
 #pragma once
-// The station-list editor's window: lists the stations of Player.dll and adds, deletes, reorders and
-// updates them online. Every change rewrites the whole file at once; there is no separate save.
+// The station-list editor's window: lists the stations of Player.dll and adds, deletes, reorders,
+// updates them online and finds new ones in the community radio directory. Every change rewrites the whole
+// file at once; there is no separate save.
 
 #include "common/station-file.h"
 #include "stations/skin-colours.h"
@@ -31,6 +32,13 @@ public:
     void cmdUp_Click();
     void CmdDown_Click();
     void CmdLive_Click();
+    // Opens the directory search.
+    void CmdFind_Click();
+    // Merges `found` into the list (a known address is not added twice), saves it and shows it again;
+    // how many stations were new.
+    int AddStations(const common::StationList &found);
+    // The list as shown.
+    common::StationList CurrentStations() const;
 
     // The online update's steps.
     void DownloadUpdate();
@@ -46,7 +54,7 @@ public:
     QStringList LstStations2, LstURLS2;
     QStringList LstStations3, LstURLS3;
     QLabel *LblTot;
-    QToolButton *CmdNew, *CmdDelete, *cmdUp, *CmdDown, *CmdLive;
+    QToolButton *CmdNew, *CmdDelete, *cmdUp, *CmdDown, *CmdLive, *CmdFind;
 
 private:
     QString path(const QString &fileName) const;

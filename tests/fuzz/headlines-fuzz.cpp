@@ -1,12 +1,19 @@
-// The headline page as the ticker takes it: bytes to text, the headlines joined into the news text,
-// that text split into the pieces that slide, each as its label shows it.
+// The headline page as the ticker takes it, from the fetched bytes: a feed's titles or the classic page's
+// headlines joined into the news text, that text split into the pieces that slide, each as its label
+// shows it.
 
+#include "player/news/feed-headlines.h"
 #include "player/news/headlines.h"
 #include "tests/fuzz/fuzz-input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const QString page = news::HeadlinePageText(fuzz::InputBytes(data, size));
-    const QString newsText = news::AssembleNewsText(page);
+    const QByteArray page = fuzz::InputBytes(data, size);
+    if (const std::optional<QStringList> titles = news::FeedTitles(page)) {
+        for (const QString &title : *titles)
+            fuzz::Require(!title.isEmpty() && title == title.simplified(),
+                          "a feed title is one line of words");
+    }
+    const QString newsText = news::HeadlinesText(page);
     fuzz::Require(newsText.isEmpty() || newsText.startsWith(QLatin1String("News Headline : ")),
                   "the news text is empty or starts with its heading");
     const QStringList pieces = news::NewsPieces(newsText);

@@ -1,8 +1,9 @@
 // The headline parse, from the fetched bytes to the ticker's pieces, of pages as large as the ticker
 // takes (1 MiB), built to be as hard as can be: many tiny entries, empty headlines, one entry full of
-// "theSummaries[", a key with a long number, no marker at all, and a headline of arrows. The argument
-// is the page size in bytes: a quarter page and a whole one, so the two times show the parse growing in
-// step with the page.
+// "theSummaries[", a key with a long number, no marker at all, and a headline of arrows; and feeds: RSS
+// of short titles, Atom of HTML titles full of references, and a feed whose second item stands in a tag
+// of thousands of attributes (read up to that tag). The argument is the page size in bytes: a quarter
+// page and a whole one, so the two times show the parse growing in step with the page.
 
 #include "player/news/headlines.h"
 
@@ -61,10 +62,47 @@ QString Arrows(qsizetype size) {
     return Repeated(size, QStringLiteral("theSummaries[0] = '"), QStringLiteral("->"));
 }
 
+// A feed of `start`, then `part(i)` for i = 1, 2, … and `end`, within `size` bytes.
+QString Feed(qsizetype size, const QString &start, const std::function<QString(qsizetype)> &part,
+             const QString &end) {
+    return Page(size - end.size(), part, start) + end;
+}
+
+const QString kRssStart =
+    QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><rss version=\"2.0\"><channel>");
+const QString kRssEnd = QStringLiteral("</channel></rss>");
+
+QString RssFeed(qsizetype size) {
+    return Feed(
+        size, kRssStart,
+        [](qsizetype i) {
+            return QStringLiteral("<item><title>Headline %1 &amp; more</title></item>\n").arg(i);
+        },
+        kRssEnd);
+}
+
+QString AtomHtmlFeed(qsizetype size) {
+    return Feed(
+        size, QStringLiteral("<feed xmlns=\"http://www.w3.org/2005/Atom\">"),
+        [](qsizetype i) {
+            return QStringLiteral("<entry><title type=\"html\">&lt;b&gt;%1&lt;/b&gt; &amp;ldquo;R&amp;amp;B"
+                                  "&amp;rdquo; &amp;#8217; &amp;hellip;</title></entry>")
+                .arg(i);
+        },
+        QStringLiteral("</feed>"));
+}
+
+QString AttributesFeed(qsizetype size) {
+    return Feed(
+        size, kRssStart + QStringLiteral("<item><title>A</title></item><a"),
+        [](qsizetype i) { return QStringLiteral(" a%1=\">\"").arg(i); },
+        QStringLiteral("><item><title>B</title></item></a>") + kRssEnd);
+}
+
 void Parse(benchmark::State &state, QString (*makePage)(qsizetype)) {
     const QByteArray page = makePage(state.range(0)).toUtf8();
     for (auto _ : state) {
-        const QStringList pieces = news::NewsPieces(news::AssembleNewsText(news::HeadlinePageText(page)));
+        const QStringList pieces = news::NewsPieces(news::HeadlinesText(page));
         benchmark::DoNotOptimize(pieces);
     }
     state.SetBytesProcessed(state.iterations() * page.size());
@@ -97,5 +135,18 @@ BENCHMARK_CAPTURE(Parse, no_marker, NoMarker)
     ->Arg(kMebibyte)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Parse, arrows, Arrows)->Arg(kMebibyte / 4)->Arg(kMebibyte)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(Parse, rss_feed, RssFeed)
+    ->Arg(kMebibyte / 4)
+    ->Arg(kMebibyte)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Parse, atom_html_feed, AtomHtmlFeed)
+    ->Arg(kMebibyte / 4)
+    ->Arg(kMebibyte)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Parse, attributes_feed, AttributesFeed)
+    ->Arg(kMebibyte / 4)
+    ->Arg(kMebibyte)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -40,11 +40,13 @@ std::optional<ParsedCommand> ParseArguments(const QString &usageLine, const Subc
     const bool hasValueOption = !subcommand.valueOption.isEmpty();
     if (hasValueOption)
         parser.addOption(QCommandLineOption(subcommand.valueOption, QString(), QStringLiteral("VALUE")));
+    for (const QString &option : subcommand.furtherOptions)
+        parser.addOption(QCommandLineOption(option, QString(), QStringLiteral("VALUE")));
     if (!parser.parse(QStringList{kToolName} + arguments))
         throw usageError(parser.errorText());
     if (parser.isSet(help))
         return std::nullopt;
-    ParsedCommand parsed{parser.positionalArguments(), QString()};
+    ParsedCommand parsed{parser.positionalArguments(), QString(), {}};
     if (parsed.positional.size() != subcommand.positionalCount)
         throw usageError(QStringLiteral("Expected %1 argument(s), got %2.")
                              .arg(subcommand.positionalCount)
@@ -54,6 +56,9 @@ std::optional<ParsedCommand> ParseArguments(const QString &usageLine, const Subc
             throw usageError(QStringLiteral("Option '--%1' is required.").arg(subcommand.valueOption));
         parsed.value = parser.value(subcommand.valueOption);
     }
+    for (const QString &option : subcommand.furtherOptions)
+        if (parser.isSet(option))
+            parsed.options.insert(option, parser.value(option));
     return parsed;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/one-line.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,7 @@ using common::OnOneLine;
 struct ParsedCommand {
     QStringList positional;
     QString value; // of the subcommand's value option, when it has one (empty when optional and left out)
+    QHash<QString, QString> options; // the further options given, by name, with their values
 };
 
 struct Subcommand {
@@ -46,7 +48,8 @@ struct Subcommand {
     int positionalCount;
     QString valueOption; // an option with a value ("into" for --into FILE), or empty
     std::function<int(const ParsedCommand &)> run;
-    bool valueOptional = false; // the value option may be left out
+    bool valueOptional = false;      // the value option may be left out
+    QStringList furtherOptions = {}; // more options with a value, each of which may be left out
 };
 
 // A group of subcommands ("stations list FILE"), or a command itself ("encode WAV MP3"): then its only

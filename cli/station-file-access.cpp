@@ -2,6 +2,7 @@
 
 #include "cli/command-line.h"
 #include "common/runtime-error.h"
+#include "common/station-merge.h"
 
 #include <QFile>
 #include <algorithm>
@@ -56,6 +57,13 @@ void SaveStationFile(const QString &path, const common::StationList &stations) {
     } catch (const common::RuntimeError &error) {
         throw BadInput(error.description());
     }
+}
+
+void MergeIntoStationFile(const QString &path, const common::StationList &incoming) {
+    const common::MergeResult result = common::MergeStations(LoadStationFileForUpdate(path), incoming);
+    if (result.added > 0)
+        SaveStationFile(path, result.merged);
+    WriteOut(QStringLiteral("%1 new station(s) added.\n").arg(result.added));
 }
 
 } // namespace cli

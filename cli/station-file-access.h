@@ -19,4 +19,8 @@ common::StationList LoadStationFileForUpdate(const QString &path);
 // Rewrites the file atomically.
 void SaveStationFile(const QString &path, const common::StationList &stations);
 
+// Adds the incoming stations whose addresses the file does not hold yet, through the merge the player
+// uses, rewriting the file (created when absent) only when something was added; prints how many were.
+void MergeIntoStationFile(const QString &path, const common::StationList &incoming);
+
 } // namespace cli

@@ -2,8 +2,8 @@
 
 #include "cli/playlists/playlist.h"
 #include "cli/station-file-access.h"
+#include "cli/station-search-command.h"
 #include "common/station-codec.h"
-#include "common/station-merge.h"
 
 namespace cli {
 
@@ -69,12 +69,7 @@ int Export(const ParsedCommand &command) {
 }
 
 int Import(const ParsedCommand &command) {
-    const common::StationList incoming = ReadPlaylistFile(command.positional[0]);
-    const QString &path = command.value;
-    const common::MergeResult result = common::MergeStations(LoadStationFileForUpdate(path), incoming);
-    if (result.added > 0)
-        SaveStationFile(path, result.merged);
-    WriteOut(QStringLiteral("%1 new station(s) added.\n").arg(result.added));
+    MergeIntoStationFile(command.value, ReadPlaylistFile(command.positional[0]));
     return kExitOk;
 }
 
@@ -83,7 +78,7 @@ int Import(const ParsedCommand &command) {
 CommandGroup StationsCommands() {
     return CommandGroup{
         QStringLiteral("stations"),
-        QStringLiteral("Read, edit, import and export station files such as Player.dll."),
+        QStringLiteral("Read, edit, import and export station files such as Player.dll; find stations."),
         {
             {QStringLiteral("list"), QStringLiteral("FILE"),
              QStringLiteral("Print the stations of FILE: name, tab, address."),
@@ -135,6 +130,7 @@ CommandGroup StationsCommands() {
                  "Playlists larger than 4 MiB and XSPF or ASX files with a document type\n"
                  "declaration are refused. Prints the number of stations added.\n"),
              1, QStringLiteral("into"), Import},
+            StationSearchSubcommand(),
         }};
 }
 

@@ -13,15 +13,6 @@ namespace directory {
 
 namespace {
 
-// Longer texts are cut: nothing a list shows or a file keeps needs more.
-constexpr qsizetype kMaxNameLength = 200;
-constexpr qsizetype kMaxCodeLength = 16;
-constexpr qsizetype kMaxTagLength = 40;
-constexpr qsizetype kMaxTags = 20;
-// A longer address is refused: cutting it would give another address.
-constexpr qsizetype kMaxAddressLength = 2048;
-constexpr int kMaxBitrate = 100000;
-
 const QLatin1String kRecordSeparator("==>");
 
 // A text as one bounded line: control characters become blanks, half of a surrogate pair (which the
@@ -37,17 +28,18 @@ QString CleanText(const QString &text, qsizetype maxLength) {
     return clean.trimmed();
 }
 
-// A name the station file reads back as it was written: "==>" would split its record, so it loses its
-// first "=" ("= =>" cannot form the separator again with its neighbours).
+// A name the station file reads back as it was written: "==>" would split its record, so a blank goes
+// between its two "=" ("= =>" cannot form the separator again with its neighbours). The name is cut
+// after that, so it stays within its bound.
 QString CleanName(const QString &name) {
-    QString clean = CleanText(name, kMaxNameLength);
-    clean.replace(kRecordSeparator, QLatin1String("= =>"));
+    const QString clean =
+        CleanText(QString(name).replace(kRecordSeparator, QLatin1String("= =>")), kMaxNameLength);
     return clean == QLatin1String("0") ? QString() : clean;
 }
 
 bool IsUsableAddress(const QString &address) {
     if (address.isEmpty() || address.size() > kMaxAddressLength || common::HasControlCharacter(address) ||
-        address.contains(kRecordSeparator) || address != address.trimmed())
+        address.contains(kRecordSeparator) || address != address.trimmed() || !address.isValidUtf16())
         return false;
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();

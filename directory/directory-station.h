@@ -11,6 +11,15 @@
 
 namespace directory {
 
+// Longer texts are cut: nothing a list shows or a file keeps needs more.
+constexpr qsizetype kMaxNameLength = 200;
+constexpr qsizetype kMaxCodeLength = 16; // country codes and codecs
+constexpr qsizetype kMaxTagLength = 40;
+constexpr qsizetype kMaxTags = 20;
+// A longer address is refused: cutting it would give another address.
+constexpr qsizetype kMaxAddressLength = 2048;
+constexpr int kMaxBitrate = 100000;
+
 struct DirectoryStation {
     QString name;
     QString address; // the directory's resolved stream address when usable, else the one it was given

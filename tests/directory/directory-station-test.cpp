@@ -59,6 +59,7 @@ private slots:
                    Entry("\"No host\"", "\"http:///path\"") + "," +
                    Entry("\"Separator\"", "\"http://a.example/a==>b\"") + "," +
                    Entry("\"Line break\"", "\"http://a.example/a\\nb\"") + "," +
+                   Entry("\"Half a pair\"", "\"http://a.example/s?q=\\ud800\"") + "," +
                    Entry("\"Too long\"", "\"http://a.example/" + QByteArray(3000, 'a') + "\"") + "," +
                    Entry("\"Kept\"", "\"HTTP://a.example/k\"") + "]"
             << QStringList{"Kept|HTTP://a.example/k|||0|"};
@@ -72,6 +73,9 @@ private slots:
             << QStringList{"Radio  One  = => Two|http://a.example/|D E|" + QString(16, 'c') + "|0|a b," +
                                QString(40, 't'),
                            QString(200, 'n') + "|http://a.example/n|||0|", "== =>|http://a.example/e|||0|"};
+        QTest::newRow("separators in a name at its bound")
+            << "[" + Entry("\"" + QByteArray("==>").repeated(100) + "\"", "\"http://a.example/\"") + "]"
+            << QStringList{QString("= =>").repeated(50) + "|http://a.example/|||0|"};
         QTest::newRow("bitrate: kbit/s when sensible, else unknown")
             << "[" + Entry("\"A\"", "\"http://a.example/\"", "\"\"", ", \"bitrate\": -5") + "," +
                    Entry("\"B\"", "\"http://a.example/\"", "\"\"", ", \"bitrate\": 1e300") + "," +

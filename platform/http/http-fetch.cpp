@@ -66,10 +66,15 @@ void Fetch::done() {
     if (m_result.error.isEmpty())
         received();
     const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (m_result.error.isEmpty() && m_reply->error() != QNetworkReply::NoError)
+    // A refusing status says more than the network error Qt makes of it (which repeats the address);
+    // a broken connection, TLS or a redirect gone wrong are said by Qt's error.
+    const QNetworkReply::NetworkError network = m_reply->error();
+    const bool statusSaysWhy =
+        status >= 400 || (network == QNetworkReply::NoError && status != 0 && (status < 200 || status > 299));
+    if (m_result.error.isEmpty() && !statusSaysWhy && network != QNetworkReply::NoError)
         m_result.error =
             QStringLiteral("The download from %1 failed: %2").arg(m_url.toString(), m_reply->errorString());
-    else if (m_result.error.isEmpty() && (status < 200 || status > 299))
+    else if (m_result.error.isEmpty() && statusSaysWhy)
         m_result.error = QStringLiteral("The download from %1 failed: the server answered %2 %3.")
                              .arg(m_url.toString())
                              .arg(status)

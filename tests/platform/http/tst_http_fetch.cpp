@@ -77,7 +77,9 @@ private slots:
         QTest::newRow("at the limit") << m_https->url("/exact") << QByteArray(kCap, 'x') << QString();
         QTest::newRow("no answer") << m_https->url("/silent") << QByteArray()
                                    << "The server at 127.0.0.1 did not answer within 0.5 seconds.";
-        QTest::newRow("not found") << m_https->url("/gone") << QByteArray() << "The download from";
+        QTest::newRow("not found") << m_https->url("/gone") << QByteArray()
+                                   << "The download from " + m_https->url("/gone").toString() +
+                                          " failed: the server answered 404 Canned.";
     }
 
     void fetch() {

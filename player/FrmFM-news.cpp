@@ -61,6 +61,7 @@ QString FrmFM::StoredHeadlineUrl() {
 
 void FrmFM::StartNews() {
     TxtNewsUrl->setText(StoredHeadlineUrl());
+    TxtNewsUrl->setCursorPosition(0); // the address shows from its start
     const bool on = common::GetSetting(kApplication, QStringLiteral("News"), QStringLiteral("Show")) ==
                     QLatin1String("1");
     if (on) {

@@ -26,6 +26,11 @@ namespace {
 const QByteArray kPage = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<script>\n"
                          "theSummaries[0] = 'Rain & sun';theSummaries[1] = 'It\\'s windy';"
                          "theSummaries[2] = 'Calm night';</script>";
+const QByteArray kFeed =
+    "HTTP/1.0 200 OK\r\nContent-Type: application/rss+xml\r\n\r\n"
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<rss version=\"2.0\"><channel><title>News</title>"
+    "<item><title>Rain &amp; sun</title></item><item><title><![CDATA[It's windy]]></title></item>"
+    "<item><title>Calm night</title></item></channel></rss>\n";
 const QStringList kPieces{"News Headline : Rain && sun. ", " It's windy. ", " Calm night"};
 const QString kNoServer = QStringLiteral("Failed to connect to the Indian News Server.");
 
@@ -95,6 +100,8 @@ private slots:
         QTest::addColumn<QString>("shown"); // the first piece as the label shows it
         QTest::newRow("answers and closes") << kPage << 0 << kPieces << "News Headline : Rain & sun. ";
         QTest::newRow("in many small pieces") << kPage << 7 << kPieces << "News Headline : Rain & sun. ";
+        QTest::newRow("an RSS feed in small pieces")
+            << kFeed << 5 << kPieces << "News Headline : Rain & sun. ";
         const QByteArray utf8 =
             "theSummaries[0] = 'Caf\xc3\xa9 \xe2\x80\x9cOpen\xe2\x80\x9d';theSummaries[1] = 'B';";
         const QStringList quoted{"News Headline : Café “Open”. ", " B"};
@@ -154,7 +161,7 @@ private slots:
         const QSslConfiguration tls = MakeTestServerTls();
         TrustInThisProcess(tls);
         HttpTestServer server(tls), stranger(MakeTestServerTls());
-        server.route("/feed", {200, kPage.mid(kPage.indexOf("\r\n\r\n") + 4)});
+        server.route("/feed", {200, kFeed.mid(kFeed.indexOf("\r\n\r\n") + 4)});
         server.route("/silent", {200, {}, {}, true});
         stranger.route("/feed", {200, kPage});
         load((path == "stranger" ? stranger.url("/feed") : server.url(path)).toString());

@@ -59,9 +59,14 @@ FrmFind::FrmFind(frmStations &manager) : QDialog(&manager), m_manager(manager) {
     layout->addLayout(buttons);
     resize(640, 420);
 
+    // As the editor's own window: its designed colours, then the skin's where it has them.
+    stations::Paint(this, stations::kDesignedBack, stations::kDesignedFore);
+    stations::Paint(LstFound, stations::kDesignedBack, stations::kDesignedFore);
     const stations::SkinColours &colours = manager.skinColours();
     stations::Paint(this, colours.back, colours.fore);
     stations::Paint(LstFound, colours.back, colours.fore);
+    for (QLineEdit *field : {TxtName, TxtTag, TxtCountry})
+        stations::Paint(field, colours.comboBack, colours.fore);
 
     for (QLineEdit *field : {TxtName, TxtTag, TxtCountry})
         connect(field, &QLineEdit::returnPressed, this, [this] { CmdSearch_Click(); });

@@ -27,12 +27,15 @@ void XDoTool(const QStringList &arguments) {
 }
 
 // Real pointer events: press over `element`, hold for `holdMs` while moving to `releaseAt`, release.
-void HoldMouse(QWidget *element, int holdMs, QPoint releaseAt = QPoint()) {
+// The hold is counted from when the press has reached the window and started `repeat`, and the call
+// returns once the release has stopped it: a busy machine delays the pointer's events, not the steps.
+void HoldMouse(const QTimer *repeat, QWidget *element, int holdMs, QPoint releaseAt = QPoint()) {
     const QPoint down = element->mapToGlobal(element->rect().center());
     // Away first: waiting for a move to where the pointer already is would never end.
     XDoTool({"mousemove", "0", "0", "sleep", "0.1", "mousemove", "--sync", QString::number(down.x()),
              QString::number(down.y())});
     XDoTool({"mousedown", "1"});
+    QVERIFY(QTest::qWaitFor([repeat] { return repeat->isActive(); }, 5000));
     if (!releaseAt.isNull()) {
         QTest::qWait(holdMs / 2);
         XDoTool({"mousemove", QString::number(releaseAt.x()), QString::number(releaseAt.y())});
@@ -41,7 +44,7 @@ void HoldMouse(QWidget *element, int holdMs, QPoint releaseAt = QPoint()) {
         QTest::qWait(holdMs);
     }
     XDoTool({"mouseup", "1"});
-    QTest::qWait(50);
+    QVERIFY(QTest::qWaitFor([repeat] { return !repeat->isActive(); }, 5000));
 }
 
 } // namespace
@@ -116,7 +119,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
         // About ten steps a second while held; none once released.
-        HoldMouse(window->PicDown, 650);
+        HoldMouse(window->TmrList, window->PicDown, 650);
         const int afterDown = window->LstStations->currentRow();
         QVERIFY2(afterDown >= 3 && afterDown <= 7, qPrintable(QString::number(afterDown)));
         QVERIFY(!window->TmrList->isActive());
@@ -124,12 +127,12 @@ private slots:
         QCOMPARE(window->LstStations->currentRow(), afterDown);
         QCOMPARE(window->LblCnt->text(), QStringLiteral("%1 of 40").arg(afterDown + 1));
 
-        HoldMouse(window->PicUp, 350);
+        HoldMouse(window->TmrList, window->PicUp, 350);
         QVERIFY(window->LstStations->currentRow() < afterDown);
 
         // The window holds the mouse: a release away from the button still stops the repeat.
         const int before = window->LstStations->currentRow();
-        HoldMouse(window->PicDown, 500, window->mapToGlobal(QPoint(5, 5)));
+        HoldMouse(window->TmrList, window->PicDown, 500, window->mapToGlobal(QPoint(5, 5)));
         QVERIFY(!window->TmrList->isActive());
         const int after = window->LstStations->currentRow();
         QVERIFY(after > before);

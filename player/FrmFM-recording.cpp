@@ -13,6 +13,7 @@
 #include "player/recording/ModRecorder.h"
 #include "player/recording/WAVToMP3.h"
 #include "player/recording/encoder-library.h"
+#include "player/recording/live-encoder.h"
 #include "player/recording/recording-folder.h"
 
 #include <QDateTime>
@@ -61,6 +62,10 @@ void FrmFM::PicRecord_Click() {
                 ui::MessageBox(reason, ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
             PicRecordStop_Click();
         };
+        ModRecorder::CaptureStarted = [this](const QString &capturePath,
+                                             const platform::mci::WaveFormat &format) {
+            StartLiveEncoding(capturePath, format);
+        };
         ModRecorder::StartRecording(QStringLiteral("2"), QStringLiteral("16"), player::RecordSettingValue);
     });
     if (std::exchange(m_reloadAfterRecording, false))
@@ -83,9 +88,11 @@ void FrmFM::PicRecordStop_Click() {
             ConvertRecording();
             break;
         case ModRecorder::StopOutcome::NotSaved:
+            m_liveEncoder.reset();
             KeepUnsavedRecording();
             break;
         case ModRecorder::StopOutcome::NothingRecorded:
+            m_liveEncoder.reset();
             ShowRestingHelpLine();
             ui::MessageBox(QStringLiteral("Nothing was recorded, so no file was made."),
                            ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
@@ -93,6 +100,7 @@ void FrmFM::PicRecordStop_Click() {
         }
         Tag.clear();
     } catch (const std::exception &error) {
+        m_liveEncoder.reset();
         Tag.clear();
         ui::ShowError(error);
     }
@@ -117,6 +125,14 @@ void FrmFM::ConvertRecording() {
         WAVToMP3 converter(recording::EncoderLibraryPath(m_programFolder),
                            {[this](int percent) { ShowSaveProgress(percent); },
                             [&messages](const QString &text) { messages << text; }});
+        if (m_liveEncoder) {
+            const std::unique_ptr<recording::LiveEncoder> live = std::move(m_liveEncoder);
+            const QString failure = converter.CompleteLiveMP3(*live, wave, mp3, true);
+            if (failure.isEmpty())
+                return failure;
+            // The recording is all in the WAVE file still: it is converted as it would have been.
+            qWarning("recording: the MP3 made while recording is not used: %s", qPrintable(failure));
+        }
         return converter.CreateWAVtoMP3(wave, mp3, true);
     }();
     if (result == cLameEncoder::kLibraryNotStarted && !messages.isEmpty()) {
@@ -139,6 +155,19 @@ void FrmFM::ConvertRecording() {
                            mp3,
                        ui::Icon::Information, ui::Buttons::YesNo, ui::kErrorTitle) == ui::Answer::Yes)
         platform::shell::OpenWithShell(mp3);
+}
+
+// Only a 16-bit stereo capture is what the encoder takes; any other is converted after Stop, which
+// reports why it cannot be.
+void FrmFM::StartLiveEncoding(const QString &capturePath, const platform::mci::WaveFormat &format) {
+    m_liveEncoder.reset();
+    if (format.channels != 2 || format.bitsPerSample != 16)
+        return;
+    const QString mp3 = ModRecorder::RecordingFolder + u'/' + ModRecorder::RecordFileName +
+                        QStringLiteral(".mp3") + recording::kLiveMp3Suffix;
+    m_liveEncoder =
+        std::make_unique<recording::LiveEncoder>(recording::EncoderLibraryPath(m_programFolder), capturePath,
+                                                 platform::mci::kWaveHeaderSize, format.samplesPerSec, mp3);
 }
 
 // A recording that could not become an MP3 file is never thrown away: it stays as a WAVE file.
@@ -184,7 +213,13 @@ void FrmFM::FinishRecording() {
 }
 
 void FrmFM::KeepInterruptedRecordings() {
-    const QStringList kept = KeepCapturesIn(recording::RecordingFolderFor(m_programFolder));
+    const QString folder = recording::RecordingFolderFor(m_programFolder);
+    // What a live encoding had made when the program ended is of no use: its recording is kept whole.
+    const QStringList unfinished = QDir(folder).entryList(
+        {QStringLiteral("Recorded_*.mp3") + recording::kLiveMp3Suffix}, QDir::Files | QDir::Hidden);
+    for (const QString &name : unfinished)
+        QFile::remove(folder + u'/' + name);
+    const QStringList kept = KeepCapturesIn(folder);
     if (!kept.isEmpty())
         ui::MessageBox(QStringLiteral("Tunelark ended while recording. What was recorded until then is kept "
                                       "as a WAVE file:\r\n") +

@@ -8,6 +8,7 @@
 #include "player/companion-files.h"
 #include "player/picture-box.h"
 #include "player/record-settings.h"
+#include "player/recording/live-encoder.h"
 #include "player/skins/SkinForm.h"
 
 #include <QCheckBox>

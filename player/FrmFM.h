@@ -9,9 +9,11 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
+#include "platform/mci/wave-format.h"
 #include "player/now-playing/reconnect-policy.h"
 #include "player/now-playing/song-history.h"
 #include "player/window-drag.h"
@@ -26,6 +28,9 @@ class QTimer;
 class QMenu;
 class QAction;
 class CSocket;
+namespace recording {
+class LiveEncoder;
+}
 namespace platform::tray {
 class TrayIcon;
 }
@@ -357,5 +362,9 @@ private:
     QString m_newsCaption;
     // Set when the settings were saved during a recording: the reload waits until Record returns.
     bool m_reloadAfterRecording = false;
+    // The MP3 made while the recording runs, so Stop Recording has only its last moments to encode;
+    // none when it could not start (the recording is then converted after Stop, as before).
+    std::unique_ptr<recording::LiveEncoder> m_liveEncoder;
+    void StartLiveEncoding(const QString &capturePath, const platform::mci::WaveFormat &format);
     QTimer *m_fetchLimit = nullptr;
 };

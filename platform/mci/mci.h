@@ -2,7 +2,8 @@
 // The multimedia command layer: command texts in, MCI error codes out, as the player sends them
 // ("open FILE type MPEGVideo alias NAME", "play NAME", "close NAME", "close all"). Device types:
 // "mpegvideo" (plays a file once) and "waveaudio" ("open new type waveaudio alias NAME", then
-// "set", "record", "status", "stop", "save NAME PATH": records the sound card into a WAVE file).
+// "set", "record", "status", "stop", "save NAME PATH", "info NAME file": records the sound card into a WAVE
+// file).
 //
 // Threads: call from one thread (the GUI thread); open devices are kept per process until closed.
 

@@ -44,6 +44,8 @@ int WaveAudioDevice::command(const Command &command, QString *answer) {
         return command.arguments.isEmpty() ? stop() : MCIERR_UNRECOGNIZED_KEYWORD;
     if (command.verb == QLatin1String("save"))
         return save(command.rest);
+    if (command.verb == QLatin1String("info"))
+        return info(command.arguments, answer);
     return MCIERR_UNRECOGNIZED_COMMAND;
 }
 
@@ -208,6 +210,16 @@ int WaveAudioDevice::status(const QStringList &items, QString *answer) const {
     }
     if (answer != nullptr)
         *answer = reply;
+    return MMSYSERR_NOERROR;
+}
+
+int WaveAudioDevice::info(const QStringList &items, QString *answer) const {
+    if (items.isEmpty())
+        return MCIERR_MISSING_PARAMETER;
+    if (items.join(u' ').toLower() != QLatin1String("file"))
+        return MCIERR_UNRECOGNIZED_KEYWORD;
+    if (answer != nullptr)
+        *answer = m_capturePath;
     return MMSYSERR_NOERROR;
 }
 

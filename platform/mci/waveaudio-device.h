@@ -10,6 +10,9 @@
 //            format tag|time format|ready
 //   stop A                              ends recording; reports a disk or sound-server failure
 //   save A PATH                         the rest of the line is the path, blanks included
+//   info A file                         the file the PCM is in: the capture file while recording
+//                                       (header space first, kWaveHeaderSize bytes), the saved file
+//                                       after a save that moved it, empty before the first record
 //
 // While recording, the PCM goes straight to a capture file in the user's cache folder; "save"
 // writes the canonical 44-byte header into it and moves it to PATH (or copies it there when PATH is
@@ -51,6 +54,7 @@ private:
     void endCapture();
     int status(const QStringList &items, QString *answer) const;
     int save(QString path);
+    int info(const QStringList &items, QString *answer) const;
     int createCaptureFile();
     int saveEmpty(const QString &path) const;
     void closeCaptureFile();

@@ -28,6 +28,7 @@ std::int32_t RecordBytesPerSec = 0;
 QString RecordingFolder;
 QLabel *StatusLabel = nullptr;
 std::function<void(const QString &reason)> StoppedByItself;
+std::function<void(const QString &capturePath, const platform::mci::WaveFormat &format)> CaptureStarted;
 
 namespace {
 
@@ -128,6 +129,10 @@ void StartRecording(const QString &channels, const QString &bitsPerSample, const
     RequestedFormat = {common::RoundToInt32(channelCount), common::RoundToInt32(bits),
                        common::RoundToInt32(rate)};
     DeviceRecording = Send(QStringLiteral("record recsound"), QStringLiteral("Error (record)")) == 0;
+    QString capturePath;
+    if (DeviceRecording && CaptureStarted &&
+        mciSendString(QStringLiteral("info recsound file"), &capturePath) == 0 && !capturePath.isEmpty())
+        CaptureStarted(capturePath, RequestedFormat);
 
     IsRecording = true;
     while (IsRecording) {

@@ -6,6 +6,8 @@
 // Threads: the GUI thread only. StartRecording runs a wait loop that dispatches every event, so the
 // stop action (and any other click) runs inside it; IsRecording is the signal between them.
 
+#include "platform/mci/wave-format.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -28,6 +30,10 @@ extern QLabel *StatusLabel;
 // full disk, the sound server gone), so it can be saved like any other. `reason` is the text to
 // tell the listener, or empty when the device's own error (shown by StopRecording) says it.
 extern std::function<void(const QString &reason)> StoppedByItself;
+// Runs once the device records, before the wait loop, with the file the sound goes to as it arrives
+// (its PCM after platform::mci::kWaveHeaderSize bytes) and the recording's format.
+extern std::function<void(const QString &capturePath, const platform::mci::WaveFormat &format)>
+    CaptureStarted;
 
 // The temporary WAVE file: RecordingFolder/RecordFileName.tmp.
 QString TemporaryWavePath();

@@ -7,6 +7,7 @@
 #include "player/recording/cWavReader.h"
 #include "player/recording/encoder-library.h"
 #include "player/recording/error-source.h"
+#include "player/recording/wave-file-source.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -65,42 +66,45 @@ cLameEncoder::~cLameEncoder() {
 void cLameEncoder::setWavFile(const QString &value) { m_wavFile = FileExists(value) ? value : QString(); }
 
 QString cLameEncoder::Encode() {
-    m_shownPercent = -1;
     adoptWaveRate();
+    recording::WaveFileSource source(m_wavFile);
+    return EncodeFrom(source);
+}
+
+QString cLameEncoder::EncodeFrom(recording::PcmSource &source) {
+    m_shownPercent = -1;
     lameInit();
     if (m_stream == 0) {
         CheckLameResult(EngineNotInitialised, false);
         return kLibraryNotStarted;
     }
-    std::unique_ptr<cWavReader> reader;
     std::unique_ptr<cMp3Writer> writer;
     try {
-        reader = createWavReader();
+        const std::int32_t chunkFrames = ClampedSize(m_samplesPerChunk / 2);
+        source.Open(chunkFrames);
         writer = createMp3Writer();
-        const qint64 totalSamples = qint64{reader->AudioLength()} * 2;
-        const qint64 chunkSamples = qint64{reader->ReadBufferSize()} * 2;
+        const qint64 chunkSamples = qint64{chunkFrames} * 2;
         qint64 samplesDone = 0;
         bool cancel = false;
-        while (reader->Read() && !cancel) {
-            encodeSamples(*reader, *writer, chunkSamples);
+        while (source.Read() && !cancel) {
+            encodeSamples(source, *writer, chunkSamples);
             samplesDone += chunkSamples;
-            reportProgress(samplesDone, totalSamples, cancel);
+            reportProgress(samplesDone, source.TotalFrames() * 2, cancel);
         }
         // The last portion (a chunk or less) arrives with Read's false; leaving it out would cut up to a
         // chunk of sound from the end.
-        if (!cancel && reader->ReadSize() > 0) {
-            const qint64 lastSamples = qint64{reader->ReadSize()} * 2;
-            encodeSamples(*reader, *writer, lastSamples);
+        if (!cancel && source.ReadSize() > 0) {
+            const qint64 lastSamples = qint64{source.ReadSize()} * 2;
+            encodeSamples(source, *writer, lastSamples);
             samplesDone += lastSamples;
-            reportProgress(samplesDone, totalSamples, cancel);
+            reportProgress(samplesDone, source.TotalFrames() * 2, cancel);
         }
         showSaveProgress(95);
-        finishFile(*writer, totalSamples, cancel);
+        finishFile(*writer, source.TotalFrames() * 2, cancel);
     } catch (const common::RuntimeError &error) {
-        // An incomplete MP3 is of no use; the WAVE file stays for another try.
+        // An incomplete MP3 is of no use; the sound stays for another try.
         const bool fileCreated = writer != nullptr;
         writer.reset();
-        reader.reset();
         if (fileCreated)
             RemoveFile(m_mp3File);
         lameClose();
@@ -109,7 +113,6 @@ QString cLameEncoder::Encode() {
     }
     showSaveProgress(98);
     writer.reset();
-    reader.reset();
     lameClose();
     showSaveProgress(100);
     return QString();
@@ -158,13 +161,6 @@ void cLameEncoder::lameClose() {
     CheckLameResult(result, true);
 }
 
-std::unique_ptr<cWavReader> cLameEncoder::createWavReader() const {
-    auto reader = std::make_unique<cWavReader>();
-    reader->setReadBufferSize(ClampedSize(m_samplesPerChunk / 2));
-    reader->setFilename(m_wavFile);
-    return reader;
-}
-
 std::unique_ptr<cMp3Writer> cLameEncoder::createMp3Writer() const {
     auto writer = std::make_unique<cMp3Writer>();
     writer->setBufferSize(ClampedSize(m_bufferSize));
@@ -172,11 +168,11 @@ std::unique_ptr<cMp3Writer> cLameEncoder::createMp3Writer() const {
     return writer;
 }
 
-void cLameEncoder::encodeSamples(cWavReader &reader, cMp3Writer &writer, qint64 samples) {
+void cLameEncoder::encodeSamples(const recording::PcmSource &source, cMp3Writer &writer, qint64 samples) {
     std::uint32_t bytes = 0;
     const BE_ERR result =
         m_library->functions()->beEncodeChunk(m_stream, static_cast<std::uint32_t>(samples),
-                                              reader.ReadBufferPtr(), writer.BufferPointer(), &bytes);
+                                              source.ReadBufferPtr(), writer.BufferPointer(), &bytes);
     CheckLameResult(result, true);
     writer.WriteBufferToFile(bytes);
 }
@@ -200,6 +196,9 @@ void cLameEncoder::finishFile(cMp3Writer &writer, qint64 totalSamples, bool &can
 
 void cLameEncoder::reportProgress(qint64 samplesDone, qint64 totalSamples, bool &cancel) {
     emit Progress(samplesDone, totalSamples, cancel);
+    // A recording that is still running has no total yet.
+    if (totalSamples <= 0)
+        return;
     const double share = static_cast<double>(samplesDone) * 70 / static_cast<double>(totalSamples);
     showSaveProgress(20 + static_cast<int>(common::RoundHalfEven(share)));
 }

@@ -2,8 +2,9 @@
 // cLameEncoder: converts one 16-bit stereo WAVE file into a constant-bit-rate MP3 file through the encoder
 // library Tunelark.dll, chunk by chunk.
 //
-// Threads: Encode runs on the caller's thread (the GUI thread in the player) and dispatches no events; the
-// feedback hooks and the Progress signal are called synchronously from it.
+// Threads: Encode and EncodeFrom run on the caller's thread (the GUI thread in the player for a saved
+// recording, a worker thread for a running one) and dispatch no events; the feedback hooks and the
+// Progress signal are called synchronously from it.
 
 #include "encoder/bladeenc-interface.h"
 #include "player/recording/conversion-feedback.h"
@@ -12,11 +13,11 @@
 #include <QString>
 #include <memory>
 
-class cWavReader;
 class cMp3Writer;
 namespace recording {
 class EncoderLibrary;
-}
+class PcmSource;
+} // namespace recording
 
 class cLameEncoder : public QObject {
     Q_OBJECT
@@ -57,6 +58,9 @@ public:
     // common::RuntimeError with its number and description and the source "<program>.lameConvert".
     // The WAVE file is never touched.
     QString Encode();
+    // Converts the sound `source` hands out into MP3File the same way, chunk for chunk, at SampleRate.
+    // With the same sound, the file is the one Encode writes, byte for byte. Never touches the source.
+    QString EncodeFrom(recording::PcmSource &source);
 
 signals:
     // After each chunk: 16-bit samples (both channels counted) done of the total. Setting `cancel` ends
@@ -70,9 +74,8 @@ private:
     void adoptWaveRate();
     void lameInit();
     void lameClose();
-    std::unique_ptr<cWavReader> createWavReader() const;
     std::unique_ptr<cMp3Writer> createMp3Writer() const;
-    void encodeSamples(cWavReader &reader, cMp3Writer &writer, qint64 samples);
+    void encodeSamples(const recording::PcmSource &source, cMp3Writer &writer, qint64 samples);
     void finishFile(cMp3Writer &writer, qint64 totalSamples, bool &cancel);
     void reportProgress(qint64 samplesDone, qint64 totalSamples, bool &cancel);
     void showSaveProgress(int percent);

@@ -4,6 +4,7 @@
 
 #include "common/settings-store.h"
 #include "common/station-file.h"
+#include "platform/mci/mci.h"
 #include "platform/media/media-player-control.h"
 #include "platform/ui/error-box.h"
 #include "player/FrmFM.h"
@@ -25,6 +26,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
 
@@ -217,6 +219,58 @@ private slots:
                  qPrintable(QStringLiteral("%1 s recorded of %2 s").arg(duration).arg(stoppedAfter)));
         QCOMPARE(env->boxes.size(), 1); // only the one saying the MP3 is ready
         QVERIFY(env->boxes[0].text.startsWith(kSuccess));
+    }
+
+    void mp3IsMadeWhileRecording_data() {
+        QTest::addColumn<int>("milliseconds");
+        QTest::newRow("10 s") << 10000;
+        QTest::newRow("60 s") << 60000;
+    }
+    // The MP3 grows while the recording runs, so at Stop Recording only the last moments remain to
+    // encode; the finished file holds every sample of the capture, at 160 kbit/s and the recording's
+    // rate, and decodes to the station's 440 Hz tone.
+    void mp3IsMadeWhileRecording() {
+        QFETCH(int, milliseconds);
+        load();
+        QVERIFY(play());
+        window->OptSampleRate[7]->setChecked(true); // 48000
+        const QString saved = env->configHome() + "/saved-capture.wav";
+        qint64 madeBeforeStop = 0;
+        qint64 stopToMp3Ms = 0;
+        recordFor(milliseconds, [&] {
+            // A second name for the capture keeps the saved WAVE file readable after it is deleted.
+            QString capture;
+            QCOMPARE(platform::mci::mciSendString("info recsound file", &capture), 0);
+            QCOMPARE(::link(QFile::encodeName(capture).constData(), QFile::encodeName(saved).constData()), 0);
+            madeBeforeStop = QFileInfo(env->path(ModRecorder::RecordFileName + ".mp3.part")).size();
+            QElapsedTimer sinceStop;
+            sinceStop.start();
+            window->PicRecordStop_Click();
+            stopToMp3Ms = sinceStop.elapsed();
+        });
+        const QString mp3 = checkMp3(env->programFolder());
+        QVERIFY(!mp3.isEmpty());
+        QCOMPARE(env->boxes.size(), 1);
+        QCOMPARE(env->boxes[0].text, kSuccess + mp3);
+        QFile wave(saved);
+        QVERIFY(wave.open(QIODevice::ReadOnly));
+        const qint64 frames = qFromLittleEndian<quint32>(wave.read(44).constData() + 40) / 4;
+        const double seconds = double(frames) / 48000;
+        qInfo("%.2f s recorded; %lld bytes of MP3 made before Stop; Stop Recording to MP3: %lld ms", seconds,
+              madeBeforeStop, stopToMp3Ms);
+        // 20 000 bytes a second: all but the last two seconds were encoded before Stop.
+        QVERIFY2(madeBeforeStop >= qint64((seconds - 2) * 20000),
+                 qPrintable(QString::number(madeBeforeStop)));
+        const auto facts = mediaprobe::Probe(mp3);
+        QVERIFY2(
+            qAbs(facts->duration - facts->startTime - seconds) < 0.1,
+            qPrintable(
+                QStringLiteral("%1 - %2 s of %3 s").arg(facts->duration).arg(facts->startTime).arg(seconds)));
+        const auto decoded = mediaprobe::DecodeLeft(mp3);
+        QVERIFY(decoded);
+        QCOMPARE(decoded->size(), frames);
+        const double tone = mediaprobe::ToneFrequency(*decoded, 48000);
+        QVERIFY2(qAbs(tone - 440) < 5, qPrintable(QString::number(tone)));
     }
 
     void stopEndsPlaybackAndConverts() {
@@ -417,6 +471,8 @@ private slots:
         using namespace wavefixture;
         const QByteArray header = Riff(Chunk("fmt ", Format(2, 22050, 16)) + Chunk("data", {}));
         QVERIFY(WriteFile(cache + "/recording-x1Y2z3.pcm", header + SineSamples(22050, 22050, 1000)));
+        // The MP3 the crashed recording was being encoded into goes: its WAVE file is kept whole.
+        QVERIFY(WriteFile(env->path("Recorded_101226093000.mp3.part"), QByteArray(4000, '\xFF')));
         const QString today = QDateTime::currentDateTime().toString("ddMMyy");
 
         window->KeepInterruptedRecordings();

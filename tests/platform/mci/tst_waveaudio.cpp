@@ -162,6 +162,10 @@ private slots:
             << QStringList{kOpen, "save recsound  "} << int(MCIERR_FILENAME_REQUIRED);
         QTest::newRow("save into a missing folder")
             << QStringList{kOpen, "save recsound /nonexistent folder/x.tmp"} << int(MCIERR_FILE_NOT_SAVED);
+        QTest::newRow("info of nothing")
+            << QStringList{kOpen, "info recsound"} << int(MCIERR_MISSING_PARAMETER);
+        QTest::newRow("info of the product")
+            << QStringList{kOpen, "info recsound product"} << int(MCIERR_UNRECOGNIZED_KEYWORD);
         QTest::newRow("play") << QStringList{kOpen, "play recsound"} << int(MCIERR_UNRECOGNIZED_COMMAND);
         QTest::newRow("second alias") << QStringList{kOpen, kOpen} << int(MCIERR_DUPLICATE_ALIAS);
     }
@@ -221,6 +225,11 @@ private slots:
         recordFor(1000);
         QCOMPARE(mciSendString("set recsound time format bytes"), 0);
         const qint64 early = Status("length").toLongLong();
+        // The capture file, which an encoder may follow as it grows: the header's space, then the PCM.
+        QString capture;
+        QCOMPARE(mciSendString("info recsound file", &capture), 0);
+        QCOMPARE(QFileInfo(capture).dir(), QDir(m_root.filePath("cache/Tunelark")));
+        QVERIFY(QFileInfo(capture).size() >= 44 + early);
         QTest::qWait(1000);
         QVERIFY(Status("length").toLongLong() > early);
         QCOMPARE(mciSendString("stop recsound"), 0);
@@ -230,6 +239,9 @@ private slots:
         // The rest of the line is the path, blanks and all.
         const QString path = folder() + QStringLiteral("/Recorded %1.tmp").arg(rate);
         QCOMPARE(mciSendString("save recsound " + path), 0);
+        QString file;
+        QCOMPARE(mciSendString("info recsound file", &file), 0);
+        QCOMPARE(file, path);
         const SavedWave wave = ReadSaved(path);
         QCOMPARE(wave.header.left(4), QByteArray("RIFF"));
         QCOMPARE(wave.u32(4), quint32(36 + wave.data.size()));
@@ -285,6 +297,9 @@ private slots:
         QVERIFY(length > 0 && length <= 65536 && length % 4 == 0);
         const QString path = folder() + "/full.wav";
         QCOMPARE(mciSendString("save recsound " + path), 0);
+        QString file;
+        QCOMPARE(mciSendString("info recsound file", &file), 0);
+        QCOMPARE(file, path);
         const SavedWave wave = ReadSaved(path);
         QCOMPARE(qint64(wave.u32(40)), length);
         QCOMPARE(wave.data.size(), length);

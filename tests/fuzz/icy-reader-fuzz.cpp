@@ -5,30 +5,10 @@
 #include "platform/media/stream-title.h"
 #include "player/recording/icy-reader.h"
 #include "tests/fuzz/fuzz-input.h"
+#include "tests/player/recording/icy-split.h"
 
-#include <QList>
-
-namespace {
-
-struct Split {
-    QByteArray audio;
-    QList<QByteArray> blocks;
-    bool cut = false;
-};
-
-Split Read(qint64 interval, const QByteArray &stream, qsizetype piece) {
-    recording::IcyReader reader(interval);
-    Split split;
-    for (qsizetype at = 0; at < stream.size(); at += piece)
-        reader.feed(
-            QByteArrayView(stream).sliced(at, std::min(piece, stream.size() - at)),
-            [&split](QByteArrayView audio) { split.audio += audio; },
-            [&split](const QByteArray &block) { split.blocks.append(block); });
-    split.cut = reader.insideMetadata();
-    return split;
-}
-
-} // namespace
+using icysplit::Read;
+using icysplit::Split;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 2)

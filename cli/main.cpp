@@ -3,6 +3,7 @@
 #include "cli/command-line.h"
 #include "cli/news-command.h"
 #include "cli/recording-command.h"
+#include "cli/rip-command.h"
 #include "cli/skin-command.h"
 #include "cli/stations-command.h"
 
@@ -26,7 +27,7 @@ int main(int argc, char *argv[]) {
     // One entry per command group; each group lives in its own *-command.cpp.
     const QList<cli::CommandGroup> groups = {
         cli::StationsCommands(), cli::WavCommands(),  cli::EncodeCommand(),
-        cli::NewsCommands(),     cli::SkinCommands(),
+        cli::NewsCommands(),     cli::SkinCommands(), cli::RipCommand(),
     };
 
     const QStringList arguments = application.arguments().mid(1);

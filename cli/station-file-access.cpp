@@ -3,20 +3,49 @@
 #include "cli/command-line.h"
 #include "common/runtime-error.h"
 #include "common/station-merge.h"
+#include "common/user-data.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 #include <QFile>
 #include <algorithm>
+#include <optional>
 
 namespace cli {
 
 namespace {
 
-std::optional<common::StationList> ReadOrFail(const QString &path) {
+template <typename Action> auto OrFail(Action &&action) {
     try {
-        return common::ReadStationFile(path);
+        return action();
     } catch (const common::RuntimeError &error) {
         throw BadInput(error.description()); // names the file and the reason
     }
+}
+
+// The program folder whose station list `path` names: the tool's own, when `path` is its Player.dll.
+std::optional<QString> OwnProgramFolder(const QString &path) {
+    const QFileInfo file(path);
+    const QString ownFolder = QFileInfo(QCoreApplication::applicationDirPath()).canonicalFilePath();
+    if (file.fileName() != QLatin1String("Player.dll") ||
+        QFileInfo(file.absolutePath()).canonicalFilePath() != ownFolder)
+        return std::nullopt;
+    return ownFolder;
+}
+
+QString FileToRead(const QString &path) {
+    const auto folder = OwnProgramFolder(path);
+    return folder ? common::StationListPath(*folder) : path;
+}
+
+QString FileToChange(const QString &path) {
+    const auto folder = OwnProgramFolder(path);
+    return folder ? OrFail([&] { return common::StationListPathForChange(*folder); }) : path;
+}
+
+std::optional<common::StationList> ReadOrFail(const QString &path) {
+    return OrFail([&] { return common::ReadStationFile(path); });
 }
 
 bool IsStationFileByte(char byte) { return (byte >= '0' && byte <= '9') || byte == '\r' || byte == '\n'; }
@@ -37,26 +66,24 @@ void RequireStationFileContent(const QString &path) {
 } // namespace
 
 common::StationList LoadStationFile(const QString &path) {
-    const auto stations = ReadOrFail(path);
+    const auto stations = ReadOrFail(FileToRead(path));
     if (!stations)
         throw BadInput(QStringLiteral("station file '%1' does not exist").arg(path));
     return *stations;
 }
 
 common::StationList LoadStationFileForUpdate(const QString &path) {
-    const auto stations = ReadOrFail(path);
+    const QString file = FileToRead(path);
+    const auto stations = ReadOrFail(file);
     if (!stations)
         return {};
-    RequireStationFileContent(path);
+    RequireStationFileContent(file);
     return *stations;
 }
 
 void SaveStationFile(const QString &path, const common::StationList &stations) {
-    try {
-        common::WriteStationFile(path, stations);
-    } catch (const common::RuntimeError &error) {
-        throw BadInput(error.description());
-    }
+    const QString file = FileToChange(path);
+    OrFail([&] { common::WriteStationFile(file, stations); });
 }
 
 void MergeIntoStationFile(const QString &path, const common::StationList &incoming) {

@@ -1,6 +1,9 @@
 #pragma once
 // The tool's access to station files: the common reader and writer, with their failures turned into
-// one-line messages and a guard against overwriting a file that is not a station file.
+// one-line messages and a guard against overwriting a file that is not a station file. A FILE that names
+// the Player.dll of the tool's own program folder stands for the list the programs use there: when that
+// folder cannot be changed, it is read from the user's copy when there is one and changes go to the
+// user's copy (common/user-data.h).
 
 #include "common/station-file.h"
 

@@ -4,12 +4,16 @@
 
 namespace common {
 
-FolderEntries::FolderEntries(const QString &folder, QDir::Filters filters)
-    : m_folder(folder), m_names(QDir(folder).entryList(filters | QDir::NoDotAndDotDot, QDir::Unsorted)) {
-    std::sort(m_names.begin(), m_names.end(), [](const QString &left, const QString &right) {
+void SortEntryNames(QStringList &names) {
+    std::sort(names.begin(), names.end(), [](const QString &left, const QString &right) {
         const int order = left.compare(right, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : left < right;
     });
+}
+
+FolderEntries::FolderEntries(const QString &folder, QDir::Filters filters)
+    : m_folder(folder), m_names(QDir(folder).entryList(filters | QDir::NoDotAndDotDot, QDir::Unsorted)) {
+    SortEntryNames(m_names);
     m_exact.reserve(m_names.size());
     m_byFoldedName.reserve(m_names.size());
     for (const QString &name : std::as_const(m_names)) {

@@ -11,6 +11,9 @@
 
 namespace common {
 
+// Sorts entry names without regard to case; names equal but for case keep code-point order.
+void SortEntryNames(QStringList &names);
+
 class FolderEntries {
 public:
     // Lists the entries of `folder` that `filters` selects (QDir's filters; "." and ".." never). A

@@ -1,6 +1,8 @@
-// Loading the station list: from Player.dll, or the built-in stations when it gives none.
+// Loading the station list: from Player.dll (the program folder's, or the user's copy beside it), or the
+// built-in stations when it gives none.
 
 #include "common/station-file.h"
+#include "common/user-data.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
 #include "player/FrmFM.h"
@@ -9,7 +11,7 @@
 void FrmFM::LoadStations() {
     ui::RunShowingErrors([this] {
         StationURLs.clear();
-        const auto stations = common::ReadStationFile(m_programFolder + QStringLiteral("/Player.dll"));
+        const auto stations = common::ReadStationFile(common::StationListPath(m_programFolder));
         if (!stations)
             return;
         LstStations->clear();

@@ -2,6 +2,7 @@
 // through the same merge as the online update, and the list is saved at once.
 
 #include "common/station-merge.h"
+#include "common/user-data.h"
 #include "stations/FrmFind.h"
 #include "stations/frmStations.h"
 
@@ -21,7 +22,7 @@ int frmStations::AddStations(const common::StationList &found) {
     const common::MergeResult result = common::MergeStations(CurrentStations(), found);
     if (result.added == 0)
         return 0;
-    common::WriteStationFile(path(QStringLiteral("Player.dll")), result.merged);
+    common::WriteStationFile(common::StationListPathForChange(programFolder()), result.merged);
     ReadStationFile();
     return result.added;
 }

@@ -2,6 +2,7 @@
 
 #include "common/runtime-error.h"
 #include "common/station-merge.h"
+#include "common/user-data.h"
 #include "platform/http/http-get.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -56,7 +58,7 @@ void frmStations::DownloadUpdate() {
     const QString text = QString::fromUtf8(reply.body);
     if (text.trimmed().isEmpty())
         return;
-    QSaveFile file(path(QStringLiteral("Update.dll")));
+    QSaveFile file(UpdateFilePath());
     const QByteArray content = stations::UpdateFileContent(text);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         throw common::RuntimeError(
@@ -67,13 +69,13 @@ void frmStations::DownloadUpdate() {
 }
 
 void frmStations::ReadUpdateFile() {
-    const QString updateFile = path(QStringLiteral("Update.dll"));
+    const QString updateFile = UpdateFilePath();
     const auto stations = common::ReadStationFile(updateFile);
     if (!stations) {
         ui::MessageBox(
             QStringLiteral("Update.dll file not found. Please make sure the file is present at the "
                            "below path\r\n") +
-                m_programFolder,
+                QFileInfo(updateFile).absolutePath(),
             ui::Icon::Critical, ui::Buttons::OkOnly, ui::kErrorTitle);
         ui::EndProgram(1);
         return;
@@ -101,7 +103,7 @@ void frmStations::MergeFiles() {
             ui::Icon::Information, ui::Buttons::OkOnly, ui::kErrorTitle);
         return;
     }
-    WriteStationFile(path(QStringLiteral("Player.dll")), LstStations3, LstURLS3);
+    WriteStationFile(common::StationListPathForChange(m_programFolder), LstStations3, LstURLS3);
     ui::MessageBox(
         QStringLiteral("Successfully created the new stations file.\r\n\r\n%1 new station(s) added.")
             .arg(result.added),

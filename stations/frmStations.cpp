@@ -1,9 +1,11 @@
 #include "stations/frmStations.h"
 
+#include "common/user-data.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
 #include "stations/FrmNew.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QShortcut>
 #include <QStyle>
@@ -78,8 +80,11 @@ frmStations::frmStations(const QString &programFolder, QWidget *parent)
     }
 }
 
-QString frmStations::path(const QString &fileName) const {
-    return m_programFolder + QLatin1Char('/') + fileName;
+QString frmStations::UpdateFilePath() const {
+    if (common::CanChangeProgramStationList(m_programFolder))
+        return m_programFolder + QStringLiteral("/Update.dll");
+    QDir().mkpath(common::UserDataFolder());
+    return common::UserDataFolder() + QStringLiteral("/Update.dll");
 }
 
 void frmStations::Form_Load() {
@@ -96,7 +101,7 @@ void frmStations::LoadSkinColors() {
 
 void frmStations::ReadStationFile() {
     ui::RunShowingErrors([this] {
-        const auto stations = common::ReadStationFile(path(QStringLiteral("Player.dll")));
+        const auto stations = common::ReadStationFile(common::StationListPath(m_programFolder));
         if (!stations) {
             ui::MessageBox(
                 QStringLiteral("Player.dll file not found. Please make sure the file is present at "
@@ -128,7 +133,7 @@ void frmStations::SaveStations() {
     QStringList names;
     for (int i = 0; i < LstStations->count(); ++i)
         names.append(LstStations->item(i)->text());
-    WriteStationFile(path(QStringLiteral("Player.dll")), names, LstURLS);
+    WriteStationFile(common::StationListPathForChange(m_programFolder), names, LstURLS);
 }
 
 void frmStations::CmdNew_Click() {

@@ -1,5 +1,6 @@
 #pragma once
-// The station-list editor's window: lists the stations of Player.dll and adds, deletes, reorders,
+// The station-list editor's window: lists the stations of Player.dll (the program folder's, or the user's
+// copy when the program folder cannot be changed: common/user-data.h) and adds, deletes, reorders,
 // updates them online and finds new ones in the community radio directory. Every change rewrites the whole
 // file at once; there is no separate save.
 
@@ -14,7 +15,7 @@
 class frmStations : public QWidget {
     Q_OBJECT
 public:
-    // `programFolder` holds Player.dll (and, during an update, Update.dll).
+    // `programFolder` holds Player.dll (and, during an update when it can be written, Update.dll).
     explicit frmStations(const QString &programFolder, QWidget *parent = nullptr);
 
     // Colours from the player's skin, then the station file.
@@ -57,7 +58,9 @@ public:
     QToolButton *CmdNew, *CmdDelete, *cmdUp, *CmdDown, *CmdLive, *CmdFind;
 
 private:
-    QString path(const QString &fileName) const;
+    // The downloaded list's work file: in the program folder when its station list can be changed, else
+    // in the user's data folder.
+    QString UpdateFilePath() const;
     // Swaps the stations at `from` and `to`, selects `to` and saves.
     void MoveStation(int from, int to);
     // Shows "You need to select a station" and returns false when nothing is selected.

@@ -1,7 +1,9 @@
 #pragma once
-// Where skins live: one sub-folder of the program folder's "Skins" per skin, named after it. The
-// built-in skin is listed first as "Spider Man" and loads nothing from disk. Skins come from a platform
-// whose file names ignore letter case, so skin and file names are matched without regard to it.
+// Where skins live: one sub-folder per skin, named after it, of the user's skin folder or of the program
+// folder's "Skins" (common::SkinsFolders; a user's skin wins over the program folder's of the same name,
+// in any letter case). The built-in skin is listed first as "Spider Man" and loads nothing from disk. Skins
+// come from a platform whose file names ignore letter case, so skin and file names are matched without regard
+// to it.
 
 #include "common/folder-entries.h"
 
@@ -12,14 +14,13 @@ namespace skins {
 
 inline const QString kBuiltInSkinName = QStringLiteral("Spider Man");
 
-QString SkinsFolder(const QString &programFolder);
-
 // The folder of the skin called `name` in any letter case (common::FolderEntries picks among folders
-// that differ only by case), or the path `name` gives when no folder matches.
+// that differ only by case), the user's first, or the path `name` gives in the program folder's Skins
+// when no folder matches.
 QString SkinFolder(const QString &programFolder, const QString &name);
 
-// The skin folders' names sorted by name without regard to case ("aqua" before "Zen"), or none when
-// there is no Skins folder; `exists` says whether there is one.
+// The skin folders' names of both places, each once, sorted by name without regard to case ("aqua"
+// before "Zen"), or none when there is no skin folder; `exists` says whether there is one.
 QStringList SkinFolderNames(const QString &programFolder, bool *exists = nullptr);
 
 // The files of a skin folder, listed once and found in any letter case ("PLAY.JPG" for "Play.jpg").

@@ -127,6 +127,32 @@ private slots:
         QCOMPARE(skinBoxes().size(), 0);
     }
 
+    // The user's own skin folder joins the program folder's, also when the program folder has none; a
+    // user's skin wins over the program folder's of the same name in any letter case.
+    void userSkinsJoinTheListAndWin_data() {
+        QTest::addColumn<bool>("programSkins");
+        QTest::newRow("beside the program folder's skins") << true;
+        QTest::newRow("program folder without Skins") << false;
+    }
+    void userSkinsJoinTheListAndWin() {
+        QFETCH(bool, programSkins);
+        if (programSkins) {
+            makeSkin("Aqua", "1,0,0\r\n");
+            makeSkin("Night", "3,0,0\r\n");
+        }
+        const QString userSkin = env->dataHome() + "/Tunelark/Skins/aqua";
+        QVERIFY(QDir().mkpath(userSkin));
+        QFile settings(userSkin + "/Settings.ini");
+        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("2,0,0\r\n") > 0);
+        settings.close();
+        load("AQUA");
+        QCOMPARE(skinList(), programSkins ? (QStringList{"Spider Man", "aqua", "Night"})
+                                          : (QStringList{"Spider Man", "aqua"}));
+        QCOMPARE(window->LstSkins->currentRow(), 1);
+        QCOMPARE(Skin("BackColor"), QStringLiteral("2"));
+        QCOMPARE(skinBoxes().size(), 0);
+    }
+
     // Skins made where file names ignore letter case: their files and the current skin's name match in
     // any capitals.
     void skinFilesMatchInAnyLetterCase_data() {

@@ -1,0 +1,38 @@
+# Shared by the packaging tests (source it): a private environment for the programs, and starting one
+# until its window shows on the test command's X server ($DISPLAY).
+
+# Points the programs' folders under DIR and keeps them off the network and from blocking on a message
+# box (each box is logged to DIR/boxes and answered).
+private_program_environment() {
+    local dir=$1
+    mkdir -p -m 700 "$dir/runtime"
+    export XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data"
+    export XDG_CACHE_HOME="$dir/cache" XDG_MUSIC_DIR="$dir/music"
+    export TUNELARK_MESSAGE_LOG="$dir/boxes" TUNELARK_NEWS_URL=http://127.0.0.1:9/
+}
+
+# Runs COMMAND... until a visible window of its process shows (at most 30 s), then ends it. Its standard
+# error lands in $program_errors. Fails when no window showed.
+shows_window() {
+    program_errors=$(mktemp)
+    "$@" >/dev/null 2>"$program_errors" &
+    local pid=$! status=0
+    timeout 30 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null || status=$?
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    if [[ $status -ne 0 ]]; then
+        echo "no window from: $* (its errors follow)" >&2
+        cat "$program_errors" >&2
+        return 1
+    fi
+}
+
+# Under a Wayland session the window must have come through XWayland: Qt names the Wayland platform
+# plugin only when it tried to use it.
+ran_on_x11() {
+    if grep -q 'platform plugin "wayland"' "$program_errors"; then
+        echo "the program tried the Wayland platform:" >&2
+        cat "$program_errors" >&2
+        return 1
+    fi
+}

@@ -4,10 +4,11 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-qpa-plugins libmp3lame-dev libbenchmark-dev
-    libvlc-dev vlc-plugin-base vlc-plugin-video-output libvlc-bin libpulse-dev libssl3 ca-certificates)
+    libvlc-dev vlc-plugin-base vlc-plugin-video-output libvlc-bin libpulse-dev libssl3 ca-certificates
+    dpkg-dev file)
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth xdotool x11-utils trayer lame pulseaudio pulseaudio-utils ffmpeg icecast2 dbus
-        libglib2.0-bin playerctl openssl)
+        libglib2.0-bin playerctl openssl desktop-file-utils appstream groff-base)
 elif [[ "${1:-}" == "--fuzz" ]]; then
     packages+=(clang libclang-rt-14-dev)
 fi

@@ -74,7 +74,8 @@ QString ExtensionForContentType(const QByteArray &contentType) {
         return QStringLiteral("opus");
     if (type == "audio/flac" || type == "audio/x-flac")
         return QStringLiteral("flac");
-    if (!type.startsWith("audio/"))
+    // A playlist (M3U, PLS) names streams; it is not one.
+    if (!type.startsWith("audio/") || type.contains("mpegurl") || type.contains("scpls"))
         return QString();
     // Another kind of sound: its own subtype, when that makes a short plain extension.
     QByteArray subtype = type.mid(6);

@@ -26,7 +26,7 @@ QString SongFolderName(const QString &station, const QDate &date);
 QString SongFileName(int number, const QString &song, bool partial, const QString &extension);
 
 // The file extension for a stream's Content-Type ("audio/mpeg" → "mp3"); empty when the type is not
-// sound. A stream that names no type is taken as MP3, as the oldest servers send it.
+// sound, playlists included. A stream that names no type is taken as MP3, as the oldest servers send it.
 QString ExtensionForContentType(const QByteArray &contentType);
 
 } // namespace recording

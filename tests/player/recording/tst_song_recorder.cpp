@@ -93,6 +93,8 @@ private slots:
         QTest::newRow("another sound") << QByteArray("audio/x-wav") << QStringLiteral("wav");
         QTest::newRow("odd sound") << QByteArray("audio/../../x") << QStringLiteral("audio");
         QTest::newRow("a web page") << QByteArray("text/html") << QString();
+        QTest::newRow("an M3U playlist") << QByteArray("audio/x-mpegurl") << QString();
+        QTest::newRow("a PLS playlist") << QByteArray("audio/x-scpls") << QString();
     }
     void extension() {
         QFETCH(QByteArray, contentType);

@@ -102,6 +102,7 @@ void FrmFM::CreateElements() {
         colours::Set(option, kBackColour, kForeColour);
         OptSampleRate[index] = option;
     }
+    CreateRecordModeChoice(kBackColour, kForeColour);
     ChkNews = new QCheckBox(PicSettingsBox);
     twips::Place(ChkNews, 180, 2220, 195, 195);
     LblShowNews = new PictureBox(PicSettingsBox);

@@ -46,6 +46,10 @@ void FrmFM::PicRecord_Click() {
         NoHeadlines();
         PicRecordStop->show();
         PicRecord->hide();
+        if (OptRecordSongs->isChecked()) {
+            StartSongRecording();
+            return;
+        }
         ModRecorder::RecordFileName = QStringLiteral("Recorded_") +
                                       QDateTime::currentDateTime().toString(QStringLiteral("ddMMyyHHmmss"));
         for (int index = 0; index < int(OptSampleRate.size()); ++index) {
@@ -73,6 +77,10 @@ void FrmFM::PicRecord_Click() {
 }
 
 void FrmFM::PicRecordStop_Click() {
+    if (m_songRecording) {
+        StopSongRecording();
+        return;
+    }
     try {
         ModOthers::UnhookHover();
         ModRecorder::IsRecording = false;

@@ -54,6 +54,8 @@ void FrmFM::CreateRollover() {
         choice->setCursor(player::CustomPointer());
     for (QRadioButton *option : OptSampleRate)
         option->setCursor(player::CustomPointer());
+    for (QRadioButton *option : {OptRecordCard, OptRecordSongs})
+        option->setCursor(player::CustomPointer());
     ShowCreditCaption();
     connect(LblMessage, &PictureBox::Click, this, [this] { LblMessage_Click(); });
 }

@@ -53,6 +53,7 @@ void FrmFM::PicOK_Click() {
         common::SaveSetting(kApplication, QStringLiteral("Record"), QStringLiteral("SettingValue"),
                             player::RecordSettingValue.trimmed());
     });
+    SkipOnError([this] { SaveRecordMode(); });
     SkipOnError([this] {
         common::SaveSetting(kApplication, QStringLiteral("News"), QStringLiteral("Show"),
                             ChkNews->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));

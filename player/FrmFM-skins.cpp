@@ -121,6 +121,8 @@ void FrmFM::ApplySkinColours(const QColor &back, const QColor &fore) {
     colours::Set(LblNowPlaying, back, fore);
     for (QRadioButton *option : OptSampleRate)
         colours::Set(option, back, fore);
+    for (QRadioButton *option : {OptRecordCard, OptRecordSongs})
+        colours::Set(option, back, fore);
 }
 
 void FrmFM::LoadSkinImages(const common::FolderEntries &skinFiles) {

@@ -81,6 +81,7 @@ void FrmFM::Form_Load() {
             settingValue =
                 common::GetSetting(kApplication, QStringLiteral("Record"), QStringLiteral("SettingValue"));
         });
+        common::SkipOnError([this] { RestoreRecordMode(); });
 
         player::RestoreRecordSettings(settingId, settingValue);
         if (player::RecordSettingID < 0 || player::RecordSettingID >= int(OptSampleRate.size()))

@@ -30,7 +30,8 @@ class QAction;
 class CSocket;
 namespace recording {
 class LiveEncoder;
-}
+class SongRecording;
+} // namespace recording
 namespace platform::tray {
 class TrayIcon;
 }
@@ -103,6 +104,9 @@ public:
     PictureBox *PicAbout;
     PictureBox *PicSettingsBox;
     std::array<QRadioButton *, 8> OptSampleRate{};
+    // The recording mode: the sound card (the default), or the station's own stream one file per song.
+    QRadioButton *OptRecordCard;
+    QRadioButton *OptRecordSongs;
     QCheckBox *ChkNews;
     PictureBox *PicOK;
     PictureBox *PicAboutMe;
@@ -366,5 +370,17 @@ private:
     // none when it could not start (the recording is then converted after Stop, as before).
     std::unique_ptr<recording::LiveEncoder> m_liveEncoder;
     void StartLiveEncoding(const QString &capturePath, const platform::mci::WaveFormat &format);
+    // Recording the station's songs (FrmFM-song-recording.cpp): the mode's choice on the settings
+    // panel, stored as Record/Mode ("Card" or "Songs"); Record and Stop Recording in that mode.
+    void CreateRecordModeChoice(const QColor &back, const QColor &fore);
+    void RestoreRecordMode();
+    void SaveRecordMode();
+    void StartSongRecording();
+    void StopSongRecording();
+    void ShowSongRecordingProgress();
+    void SongRecordingEnded(const QString &error);
+    // The running per-song recording, a child of the window; none otherwise.
+    recording::SongRecording *m_songRecording = nullptr;
+    QTimer *m_songProgress = nullptr;
     QTimer *m_fetchLimit = nullptr;
 };

@@ -5,11 +5,8 @@
 # unpacked tree.
 set -euo pipefail
 build=$1
-here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/program-session.sh"
-source "$here/installed-files.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/installed-files.sh"
+make_work_folder
 
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || {

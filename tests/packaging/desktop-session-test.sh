@@ -5,8 +5,7 @@
 set -euo pipefail
 program_dir=$1
 source "$(dirname "${BASH_SOURCE[0]}")/program-session.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_folder
 private_program_environment "$work"
 
 for program in Tunelark Stations; do

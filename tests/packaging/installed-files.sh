@@ -1,4 +1,6 @@
-# Shared by the packaging tests (source it): what an installation holds under its prefix.
+# Shared by the packaging tests (source it): what an installation holds under its prefix, and
+# program-session.sh.
+source "$(dirname "${BASH_SOURCE[0]}")/program-session.sh"
 
 # Fails, naming them, unless every file an installation lays out is under PREFIX: the program folder,
 # the launchers, the desktop entries, the icons, the metainfo and the manual page.

@@ -4,11 +4,8 @@
 # working folder, also under a Wayland session.
 set -euo pipefail
 build=$1
-here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/program-session.sh"
-source "$here/installed-files.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/installed-files.sh"
+make_work_folder
 prefix="$work/a prefix/usr"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null

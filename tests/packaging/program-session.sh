@@ -1,6 +1,12 @@
 # Shared by the packaging tests (source it): a private environment for the programs, and starting one
 # until its window shows on the test command's X server ($DISPLAY).
 
+# Makes the test's scratch folder, $work, removed when the test ends.
+make_work_folder() {
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+}
+
 # Points the programs' folders under DIR and keeps them off the network and from blocking on a message
 # box (each box is logged to DIR/boxes and answered).
 private_program_environment() {
@@ -14,7 +20,7 @@ private_program_environment() {
 # Runs COMMAND... until a visible window of its process shows (at most 30 s), then ends it. Its standard
 # error lands in $program_errors. Fails when no window showed.
 shows_window() {
-    program_errors=$(mktemp)
+    program_errors="$work/program-errors"
     "$@" >/dev/null 2>"$program_errors" &
     local pid=$! status=0
     timeout 30 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null || status=$?

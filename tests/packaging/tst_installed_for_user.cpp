@@ -1,7 +1,7 @@
 // The installed programs as a normal user meets them: run by installed-for-a-user-test.sh as a user made
 // for the test, on the program folder TUNELARK_INSTALLED_PREFIX/lib/tunelark that the user cannot
-// change. Stations and tunelark-cli add stations the player then lists, a skin in the user's own skin
-// folder is listed and loads, and a recording lands in the user's music folder.
+// change. Stations (by hand and by its online update) and tunelark-cli add stations the player then lists, a
+// skin in the user's own skin folder is listed and loads, and a recording lands in the user's music folder.
 
 #include "common/settings-store.h"
 #include "common/user-data.h"
@@ -11,6 +11,7 @@
 #include "player/picture-box.h"
 #include "stations/FrmNew.h"
 #include "stations/frmStations.h"
+#include "tests/support/http-test-server.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -34,6 +35,7 @@ private:
     const QString prefix = qEnvironmentVariable("TUNELARK_INSTALLED_PREFIX");
     const QString programFolder = prefix + "/lib/tunelark";
     QList<ui::BoxRequest> boxes;
+    ui::Answer answer = ui::Answer::No;
     std::unique_ptr<FrmFM> player;
 
     void startPlayer() {
@@ -60,13 +62,14 @@ private slots:
         QVERIFY2(!QFileInfo(programFolder).isWritable(), "the program folder must be read-only");
         ui::InstallMessageBoxHandler([this](const ui::BoxRequest &request) {
             boxes.append(request);
-            return ui::Answer::No;
+            return answer;
         });
         ui::InstallEndProgramHandler([](int code) { QFAIL(qPrintable(QString("ended with %1").arg(code))); });
     }
     void cleanup() {
         player.reset();
         boxes.clear();
+        answer = ui::Answer::No;
     }
 
     void stationAddedInStationsShowsInThePlayer() {
@@ -91,6 +94,24 @@ private slots:
         startPlayer();
         const QStringList stations = listed(player->LstStations);
         QCOMPARE(stations.mid(stations.size() - 2), (QStringList{"Stations Radio", "Tool Radio"}));
+    }
+
+    // The downloaded list's work file goes to the user's data folder too, and away again.
+    void onlineUpdateReachesThePlayer() {
+        frmStations stations(programFolder);
+        stations.Form_Load();
+        common::StationList published = stations.CurrentStations();
+        published.append(common::Station{"Update Radio", "http://127.0.0.1:9/update-radio"});
+        HttpTestServer server;
+        server.route("/FM/Player.dll", {200, common::FormatStationFile(published)});
+        qputenv("TUNELARK_UPDATE_URL", server.url("/FM/Player.dll").toEncoded());
+        answer = ui::Answer::Yes;
+        stations.CmdLive_Click();
+        QCOMPARE(boxes.size(), 2); // the question, then the outcome
+        QCOMPARE(boxes[1].text, "Successfully created the new stations file.\r\n\r\n1 new station(s) added.");
+        QVERIFY(!QFileInfo::exists(common::UserDataFolder() + "/Update.dll"));
+        startPlayer();
+        QCOMPARE(listed(player->LstStations).last(), QStringLiteral("Update Radio"));
     }
 
     void skinInTheUserFolderIsListedAndLoads() {

@@ -1,6 +1,7 @@
 #include "player/recording/song-recorder.h"
 
 #include "player/now-playing/artist-title.h"
+#include "player/recording/icy-reader.h"
 #include "player/recording/id3v2-tag.h"
 #include "player/recording/song-file-name.h"
 
@@ -38,9 +39,15 @@ SongRecorder::~SongRecorder() { finish(); }
 QString SongRecorder::write(QByteArrayView audio) {
     if (!m_failure.isEmpty())
         return m_failure;
-    if (m_waitingForTitle) {
+    // A title comes every icy-metaint bytes; more without one (a stream that broke off and came back
+    // before naming its song) is not held any longer: it goes into a file named after the station.
+    if (m_waitingForTitle && m_beforeTitle.size() + audio.size() <= kMaxMetaInterval) {
         m_beforeTitle += audio;
         return QString();
+    }
+    if (m_waitingForTitle) {
+        if (const QString error = songNamed(std::nullopt); !error.isEmpty())
+            return error;
     }
     if (!m_file.isOpen()) {
         if (const QString error = open(QString()); !error.isEmpty())

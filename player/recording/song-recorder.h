@@ -3,7 +3,8 @@
 // folder: a new file where the stream's title changes, so the files together hold exactly the stream's
 // audio. The first song and the last one were cut off by the start and the end of the recording and
 // are marked " (partial)". MP3 files start with an ID3v2 tag naming the song and the station. Bytes go
-// straight to disk; the only ones held are those that come before the stream first names its song.
+// straight to disk; the only ones held are those that come before the stream first names its song (at
+// most one icy-metaint interval, kMaxMetaInterval).
 
 #include <QByteArrayView>
 #include <QFile>

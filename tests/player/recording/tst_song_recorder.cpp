@@ -2,6 +2,7 @@
 // stream's type, the ID3v2 tag bytes, the split at title changes with the first and last song marked
 // partial, numbering that goes on after an earlier recording, and a folder that vanishes.
 
+#include "player/recording/icy-reader.h"
 #include "player/recording/id3v2-tag.h"
 #include "player/recording/song-file-name.h"
 #include "player/recording/song-recorder.h"
@@ -159,6 +160,24 @@ private slots:
         QCOMPARE(FileNames(recorder.finishedFiles()), QStringList{"01 Test FM (partial).mp3"});
         QCOMPARE(ReadAll(recorder.finishedFiles().first()),
                  recording::Id3v2Tag(QString(), QString(), QStringLiteral("Test FM")) + "audiomore");
+    }
+
+    // More sound than one icy-metaint interval without a title (the stream broke off and came back
+    // before naming its song) is not held: it is saved under the station's name, and the title that
+    // comes later starts its own file.
+    void soundWithoutTitleIsNotHeldBeyondAnInterval() {
+        QTemporaryDir root;
+        SongRecorder recorder(root.path(), QStringLiteral("Test FM"), QStringLiteral("aac"), true);
+        const QByteArray interval(recording::kMaxMetaInterval, 'a');
+        QVERIFY(recorder.write(interval).isEmpty());
+        QVERIFY(recorder.currentFile().isEmpty());
+        QVERIFY(recorder.write("b").isEmpty());
+        QCOMPARE(QFileInfo(recorder.currentFile()).fileName(), QStringLiteral("01 Test FM (partial).aac"));
+        QCOMPARE(recorder.currentSize(), interval.size() + 1);
+        QVERIFY(recorder.songNamed(QStringLiteral("A - One")).isEmpty());
+        QVERIFY(recorder.finish().isEmpty());
+        QCOMPARE(FileNames(recorder.finishedFiles()),
+                 (QStringList{"01 Test FM (partial).aac", "02 A - One (partial).aac"}));
     }
 
     // The folder vanishes under the recording: the next file cannot be made, and the recording is over.

@@ -6,9 +6,8 @@
 #include "common/user-data.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Shared by the packaging tests (source it): what an installation holds under its prefix, and
 # program-session.sh.
 source "$(dirname "${BASH_SOURCE[0]}")/program-session.sh"

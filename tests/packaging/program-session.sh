@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Shared by the packaging tests (source it): a private environment for the programs, and starting one
 # until its window shows on the test command's X server ($DISPLAY).
 

@@ -20,12 +20,6 @@ QString ProgramStationList(const QString &programFolder) { return programFolder 
 
 QString UserStationList() { return UserDataFolder() + u'/' + kStationListName; }
 
-// Permission bits do not tell for every user (root) or file system (read-only mounts): try it.
-bool CanCreateFilesIn(const QString &folder) {
-    QTemporaryFile probe(folder + QStringLiteral("/.tunelark-probe-XXXXXX"));
-    return probe.open();
-}
-
 RuntimeError CopyError(const QString &from, const QString &to, const QString &reason) {
     return RuntimeError(ErrPathFileAccess,
                         QStringLiteral("Cannot copy the station list \"%1\" to \"%2\" (%3)")
@@ -51,6 +45,12 @@ void CopyProgramStationList(const QString &from, const QString &to) {
 }
 
 } // namespace
+
+// Permission bits do not tell for every user (root) or file system (read-only mounts): try it.
+bool CanCreateFilesIn(const QString &folder) {
+    QTemporaryFile probe(folder + QStringLiteral("/.tunelark-probe-XXXXXX"));
+    return probe.open();
+}
 
 QString UserDataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +

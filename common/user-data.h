@@ -8,6 +8,9 @@
 
 namespace common {
 
+// Whether a file can be made in `folder` now, by trying it.
+bool CanCreateFilesIn(const QString &folder);
+
 // $XDG_DATA_HOME/Tunelark; not created here.
 QString UserDataFolder();
 

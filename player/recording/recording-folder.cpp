@@ -1,23 +1,14 @@
 #include "player/recording/recording-folder.h"
 
+#include "common/user-data.h"
+
 #include <QDir>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace recording {
 
-namespace {
-
-// Permission bits do not tell for every user (root) or file system (read-only mounts): try it.
-bool CanCreateFilesIn(const QString &folder) {
-    QTemporaryFile probe(folder + QStringLiteral("/.tunelark-probe-XXXXXX"));
-    return probe.open();
-}
-
-} // namespace
-
 QString RecordingFolderFor(const QString &programFolder) {
-    return CanCreateFilesIn(programFolder) ? programFolder : MusicRecordingFolder();
+    return common::CanCreateFilesIn(programFolder) ? programFolder : MusicRecordingFolder();
 }
 
 QString MusicRecordingFolder() {

@@ -12,6 +12,7 @@
 #include "player/picture-box.h"
 #include "player/record-settings.h"
 #include "player/recording/ModRecorder.h"
+#include "player/recording/WAVToMP3.h"
 #include "tests/platform/sink-recorder.h"
 #include "tests/player/recording/media-probe.h"
 #include "tests/player/recording/wave-fixture.h"
@@ -266,6 +267,10 @@ private slots:
             qAbs(facts->duration - facts->startTime - seconds) < 0.1,
             qPrintable(
                 QStringLiteral("%1 - %2 s of %3 s").arg(facts->duration).arg(facts->startTime).arg(seconds)));
+        // What the conversion after Stop makes of the same capture, byte for byte.
+        const QString after = env->configHome() + "/after.mp3";
+        QCOMPARE(WAVToMP3(env->path("Tunelark.dll"), {}).CreateWAVtoMP3(saved, after, false), QString());
+        QVERIFY(wavefixture::ReadFile(mp3) == wavefixture::ReadFile(after));
         const auto decoded = mediaprobe::DecodeLeft(mp3);
         QVERIFY(decoded);
         QCOMPARE(decoded->size(), frames);

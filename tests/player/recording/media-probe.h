@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtEndian>
+#include <algorithm>
 #include <optional>
 
 namespace mediaprobe {
@@ -68,12 +69,31 @@ inline std::optional<QList<qint16>> DecodeLeft(const QString &mp3) {
     return left;
 }
 
-// The frequency of a tone from its rising zero crossings.
+// The frequency of a tone from the spacing of its rising zero crossings. Spans over half as long
+// again as the usual period are gaps (the sink's silence before the sound arrives, a moment the sound
+// server fell behind) and are left out, so they do not lower the figure.
 inline double ToneFrequency(const QList<qint16> &samples, int sampleRate) {
-    int crossings = 0;
-    for (qsizetype i = 1; i < samples.size(); ++i)
-        crossings += samples[i - 1] < 0 && samples[i] >= 0;
-    return samples.isEmpty() ? 0 : crossings * double(sampleRate) / double(samples.size());
+    QList<qsizetype> periods;
+    qsizetype last = -1;
+    for (qsizetype i = 1; i < samples.size(); ++i) {
+        if (samples[i - 1] >= 0 || samples[i] < 0)
+            continue;
+        if (last >= 0)
+            periods << i - last;
+        last = i;
+    }
+    if (periods.isEmpty())
+        return 0;
+    QList<qsizetype> sorted = periods;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const qsizetype longest = sorted[sorted.size() / 2] * 3 / 2;
+    qsizetype sum = 0, count = 0;
+    for (const qsizetype period : periods)
+        if (period <= longest) {
+            sum += period;
+            ++count;
+        }
+    return count * double(sampleRate) / double(sum);
 }
 
 } // namespace mediaprobe

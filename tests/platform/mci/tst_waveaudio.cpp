@@ -9,6 +9,7 @@
 #include "tests/platform/mci/command-sequence.h"
 #include "tests/platform/sink-recorder.h"
 #include "tests/platform/tone-player.h"
+#include "tests/player/recording/media-probe.h"
 #include "tests/player/recording/wave-fixture.h"
 
 #include <QDir>
@@ -57,26 +58,6 @@ SavedWave ReadSaved(const QString &path) {
         return {};
     const QByteArray bytes = file.readAll();
     return {bytes.left(44), bytes.mid(44)};
-}
-
-// The frequency of the left channel over its loud stretch, from rising zero crossings.
-double ToneFrequency(const QByteArray &data, int rate) {
-    const auto *samples = reinterpret_cast<const qint16 *>(data.constData());
-    const qsizetype frames = data.size() / 4;
-    qsizetype first = -1, last = -1, crossings = 0;
-    for (qsizetype i = 1; i < frames; ++i) {
-        const qint16 before = samples[2 * (i - 1)], now = samples[2 * i];
-        if (std::abs(now) < 2000 && std::abs(before) < 2000 && !(before < 0 && now >= 0))
-            continue;
-        if (before < 0 && now >= 0) {
-            if (first < 0)
-                first = i;
-            else
-                ++crossings;
-            last = i;
-        }
-    }
-    return crossings > 0 && last > first ? crossings * double(rate) / double(last - first) : 0;
 }
 
 // The capture files left by a recording, kept at `folder`/kept-N.wav; their new paths.
@@ -258,7 +239,7 @@ private slots:
         QCOMPARE(wave.data.size(), length);
         // About two seconds, give or take the sound server's latency and the event loop.
         QVERIFY2(length > rate * 4 * 1.5 && length < rate * 4 * 3, qPrintable(QString::number(length)));
-        const double hertz = ToneFrequency(wave.data, rate);
+        const double hertz = mediaprobe::ToneFrequency(mediaprobe::LeftChannel(wave.data), rate);
         QVERIFY2(std::abs(hertz - 1000) < 10, qPrintable(QString::number(hertz)));
     }
 
@@ -375,7 +356,7 @@ private slots:
         const SavedWave wave = ReadSaved(kept[0]);
         QCOMPARE(wave.header, CanonicalWaveHeader({2, 16, 44100}, quint32(wave.data.size())));
         QVERIFY2(wave.data.size() > 44100 * 4 / 2, qPrintable(QString::number(wave.data.size())));
-        const double hertz = ToneFrequency(wave.data, 44100);
+        const double hertz = mediaprobe::ToneFrequency(mediaprobe::LeftChannel(wave.data), 44100);
         QVERIFY2(std::abs(hertz - 1000) < 10, qPrintable(QString::number(hertz)));
         QVERIFY(QFile::remove(kept[0]));
     }

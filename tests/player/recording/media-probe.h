@@ -55,6 +55,15 @@ inline std::optional<Mp3Facts> Probe(const QString &mp3) {
     return facts;
 }
 
+// The left channel of 16-bit stereo sound.
+inline QList<qint16> LeftChannel(const QByteArray &stereo) {
+    QList<qint16> left;
+    left.reserve(stereo.size() / 4);
+    for (qsizetype i = 0; i + 4 <= stereo.size(); i += 4)
+        left << qFromLittleEndian<qint16>(stereo.constData() + i);
+    return left;
+}
+
 // The decoded left channel, 16-bit samples.
 inline std::optional<QList<qint16>> DecodeLeft(const QString &mp3) {
     const auto output =
@@ -63,10 +72,7 @@ inline std::optional<QList<qint16>> DecodeLeft(const QString &mp3) {
              QStringLiteral("s16le"), QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-")});
     if (!output)
         return std::nullopt;
-    QList<qint16> left;
-    for (qsizetype i = 0; i + 4 <= output->size(); i += 4)
-        left << qFromLittleEndian<qint16>(output->constData() + i);
-    return left;
+    return LeftChannel(*output);
 }
 
 // The frequency of a tone from the spacing of its rising zero crossings. Spans over half as long

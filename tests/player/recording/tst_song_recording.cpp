@@ -9,8 +9,10 @@
 #include "tests/support/radio-test-server.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -78,6 +80,66 @@ QStringList FileNames(const QStringList &paths) {
     for (const QString &path : paths)
         names << QFileInfo(path).fileName();
     return names;
+}
+
+// Stands between a listener and a server on 127.0.0.1 and keeps every byte the server sent, so a test
+// knows what a listener of the real server was given.
+class StreamTap : public QObject {
+public:
+    explicit StreamTap(const QUrl &server) : m_server(server) {
+        m_listener.listen(QHostAddress::LocalHost);
+        connect(&m_listener, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *listener = m_listener.nextPendingConnection())
+                relay(listener);
+        });
+    }
+    QUrl url() const {
+        QUrl url = m_server;
+        url.setPort(m_listener.serverPort());
+        return url;
+    }
+    int connections = 0;
+    QByteArray sent; // by the server, from its reply's first byte
+
+private:
+    void relay(QTcpSocket *listener) {
+        ++connections;
+        auto *server = new QTcpSocket(listener);
+        QPointer<QTcpSocket> to(listener);
+        connect(listener, &QTcpSocket::readyRead, server,
+                [listener, server] { server->write(listener->readAll()); });
+        connect(server, &QTcpSocket::readyRead, listener, [this, to, server] {
+            const QByteArray bytes = server->readAll();
+            sent += bytes;
+            if (to)
+                to->write(bytes);
+        });
+        connect(listener, &QTcpSocket::disconnected, listener, &QObject::deleteLater);
+        connect(server, &QTcpSocket::disconnected, listener, &QTcpSocket::disconnectFromHost);
+        server->connectToHost(m_server.host(), quint16(m_server.port()));
+    }
+
+    QUrl m_server;
+    QTcpServer m_listener;
+};
+
+// The audio of an ICY reply: its head and its metadata blocks left out, read here on its own terms
+// rather than by the recorder's reader.
+QByteArray IcyAudio(const QByteArray &reply) {
+    const qsizetype body = reply.indexOf("\r\n\r\n") + 4;
+    const QByteArray head = reply.left(body).toLower();
+    const qsizetype at = head.indexOf("icy-metaint:");
+    const qsizetype interval = head.mid(at + 12, head.indexOf('\r', at) - at - 12).trimmed().toLongLong();
+    if (body < 4 || at < 0 || interval <= 0)
+        return {};
+    QByteArray audio;
+    for (qsizetype i = body; i < reply.size();) {
+        audio += reply.mid(i, interval);
+        i += interval;
+        if (i < reply.size())
+            i += 1 + 16 * quint8(reply.at(i));
+    }
+    return audio;
 }
 
 struct Run {
@@ -240,13 +302,14 @@ private slots:
 
     // The real radio server: three title changes through its admin interface make four files, the
     // first (the song playing when the recording began) and the last partial, each an MP3 that ffprobe
-    // reads, tagged with the title that played, holding the station's tone.
+    // reads, tagged with the title that played, holding the station's tone; together they are the
+    // server's audio as it sent it.
     void icecastTitleChanges() {
         const QStringList changes = {"Artist One - Song One", "Artist Two - Song Two",
                                      "Artist Three - Song Three"};
         QTemporaryDir music;
-        SongRecording recording(QUrl(qEnvironmentVariable("TUNELARK_TEST_ICECAST_URL")), music.path(),
-                                QStringLiteral("Tunelark Test Radio"));
+        StreamTap tap(QUrl(qEnvironmentVariable("TUNELARK_TEST_ICECAST_URL")));
+        SongRecording recording(tap.url(), music.path(), QStringLiteral("Tunelark Test Radio"));
         qsizetype changed = -1;
         // A new title once the current song's file has two seconds of sound (128 kbit/s).
         const Run run = Record(recording, [&] {
@@ -285,6 +348,16 @@ private slots:
             QVERIFY2(qAbs(frequency - 440) < 5,
                      qPrintable(QStringLiteral("%1: %2 Hz").arg(file).arg(frequency)));
         }
+        // The files hold the audio from the reply's first byte without a gap, a repeat or a stray
+        // metadata byte; what the server sent after them had not been read when the recording stopped.
+        QCOMPARE(tap.connections, 1);
+        QByteArray audio;
+        for (const QString &file : run.files)
+            audio += AudioOf(file);
+        const QByteArray sent = IcyAudio(tap.sent);
+        QVERIFY2(audio.size() > 4 * 32000 && audio.size() <= sent.size(),
+                 qPrintable(QStringLiteral("%1 bytes saved of %2").arg(audio.size()).arg(sent.size())));
+        QVERIFY(sent.startsWith(audio));
     }
 };
 

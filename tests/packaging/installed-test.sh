@@ -17,7 +17,7 @@ desktop-file-validate "$prefix"/share/applications/*.desktop
 appstreamcli validate --no-net "$prefix/share/metainfo/org.example.tunelark.Tunelark.metainfo.xml"
 # The manual page holds every group of the tool's help and formats without a warning.
 page=$(zcat "$prefix/share/man/man1/tunelark-cli.1.gz")
-for group in stations wav encode news skin; do
+for group in stations wav encode news skin rip; do
     grep -q "^\.SH \"$group\"" <<<"$page" || { echo "the manual page lacks the group $group" >&2; exit 1; }
 done
 warnings=$(groff -man -Tutf8 -ww -z <<<"$page" 2>&1)

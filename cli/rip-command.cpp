@@ -1,5 +1,6 @@
 #include "cli/rip-command.h"
 
+#include "platform/process/stop-requests.h"
 #include "player/recording/song-recording.h"
 
 #include <QDir>
@@ -64,6 +65,10 @@ int Rip(const ParsedCommand &command) {
                          loop.quit();
                      });
     QTimer::singleShot(qRound64(minutes * 60000), &recording, &recording::SongRecording::stop);
+    // Ctrl+C or a kill ends the recording early as the time would: the last song is closed and marked.
+    platform::process::StopRequests stopRequests;
+    QObject::connect(&stopRequests, &platform::process::StopRequests::stopRequested, &recording,
+                     &recording::SongRecording::stop);
     loop.exec();
     if (!error.isEmpty())
         throw BadInput(error);
@@ -88,6 +93,8 @@ CommandGroup RipCommand() {
                  "off at the start and at the end are marked \"(partial)\", and MP3 files carry an\n"
                  "ID3 tag with the title, the artist and the station. Each file's path is printed\n"
                  "when it is complete. A dropped connection is tried again for up to 5 minutes.\n"
+                 "Ctrl+C (or SIGTERM, SIGHUP) ends the recording before the time is up, as the\n"
+                 "time would: the last song's file is closed, marked \"(partial)\" and printed.\n"
                  "The exit status is 1 when the address cannot be reached or sends no sound, when\n"
                  "DIR cannot be written, or when the station goes away before the time is up (the\n"
                  "files recorded so far stay).\n"),

@@ -10,6 +10,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -81,6 +82,35 @@ private slots:
         QFile second(folder + QStringLiteral("/02 B - Two (partial).aac"));
         QVERIFY(second.open(QIODevice::ReadOnly));
         QCOMPARE(second.readAll(), QByteArray(50, 'c'));
+    }
+
+    void stopRequestEndsTheRecording_data() {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("Ctrl+C") << SIGINT;
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("the terminal closed") << SIGHUP;
+    }
+    // Stopped long before its time, the tool ends as the time would end it: the song so far closed,
+    // marked partial, printed, and the exit status 0.
+    void stopRequestEndsTheRecording() {
+        QFETCH(int, signalNumber);
+        RadioTestServer station("ICY 200 OK\r\nicy-metaint: 100\r\ncontent-type: audio/aacp\r\n\r\n" +
+                                QByteArray(100, 'a') + Block("StreamTitle='A - One';") + QByteArray(60, 'b'));
+        station.setKeepOpen(true);
+        QProcess tool;
+        StartCli(tool, m_temp->path(), m_temp->filePath(QStringLiteral("config")),
+                 {"rip", station.url().toString(), "--minutes", "60", "--out", m_out});
+        const QString song =
+            m_out + QStringLiteral("/Recorded_127.0.0.1_") + today() + QStringLiteral("/01 A - One");
+        QVERIFY(
+            QTest::qWaitFor([&] { return QFileInfo(song + QStringLiteral(" (partial).aac")).size() == 160; },
+                            kCliTimeLimitMs));
+        QCOMPARE(::kill(pid_t(tool.processId()), signalNumber), 0);
+        const CliRun result = CliRunOf(
+            tool, QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning; }, kCliTimeLimitMs));
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(result.out), song + QStringLiteral(" (partial).aac\n"));
     }
 
     void refuses_data() {

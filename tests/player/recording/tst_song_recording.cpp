@@ -9,7 +9,6 @@
 #include "tests/support/radio-test-server.h"
 
 #include <QDir>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -104,15 +103,14 @@ public:
 private:
     void relay(QTcpSocket *listener) {
         ++connections;
+        // The server's socket is the listener's child: both go together.
         auto *server = new QTcpSocket(listener);
-        QPointer<QTcpSocket> to(listener);
         connect(listener, &QTcpSocket::readyRead, server,
                 [listener, server] { server->write(listener->readAll()); });
-        connect(server, &QTcpSocket::readyRead, listener, [this, to, server] {
+        connect(server, &QTcpSocket::readyRead, listener, [this, listener, server] {
             const QByteArray bytes = server->readAll();
             sent += bytes;
-            if (to)
-                to->write(bytes);
+            listener->write(bytes);
         });
         connect(listener, &QTcpSocket::disconnected, listener, &QObject::deleteLater);
         connect(server, &QTcpSocket::disconnected, listener, &QTcpSocket::disconnectFromHost);

@@ -274,8 +274,16 @@ private slots:
         const auto decoded = mediaprobe::DecodeLeft(mp3);
         QVERIFY(decoded);
         QCOMPARE(decoded->size(), frames);
+        // The MP3 sounds as the capture does. The capture is the station's 440 Hz tone as libVLC played
+        // it: libVLC resamples by up to 10 % to keep pace with a live stream's clock, more so on a busy
+        // machine (437-449 Hz seen here), so the station's tone is judged within that.
         const double tone = mediaprobe::ToneFrequency(*decoded, 48000);
-        QVERIFY2(qAbs(tone - 440) < 5, qPrintable(QString::number(tone)));
+        const double captured =
+            mediaprobe::ToneFrequency(mediaprobe::LeftChannel(wavefixture::ReadFile(saved).mid(44)), 48000);
+        qInfo("the MP3's tone %.2f Hz, the capture's %.2f Hz", tone, captured);
+        QVERIFY2(qAbs(tone - captured) < 0.5,
+                 qPrintable(QStringLiteral("%1 Hz against %2 Hz").arg(tone).arg(captured)));
+        QVERIFY2(qAbs(captured - 440) < 44, qPrintable(QString::number(captured)));
     }
 
     void stopEndsPlaybackAndConverts() {
@@ -454,8 +462,9 @@ private slots:
     void readOnlyProgramFolderRecordsIntoMusic() {
         load();
         const QString folder = env->programFolder();
-        if (!Run("mount", {"--bind", folder, folder}))
-            QSKIP("needs mount (root) to make a read-only program folder");
+        // The test command runs as root, so a read-only program folder is always at hand: no skipping.
+        QVERIFY2(Run("mount", {"--bind", folder, folder}),
+                 "mount (as root) makes the read-only program folder");
         readOnlyMount = folder;
         QVERIFY(Run("mount", {"-o", "remount,ro,bind", folder, folder}));
         const QString music = env->configHome() + "/music";

@@ -75,27 +75,37 @@ inline std::optional<QList<qint16>> DecodeLeft(const QString &mp3) {
     return LeftChannel(*output);
 }
 
-// The frequency of a tone from the spacing of its rising zero crossings. Spans over half as long
-// again as the usual period are gaps (the sink's silence before the sound arrives, a moment the sound
-// server fell behind) and are left out, so they do not lower the figure.
+// The frequency of a tone from the spacing of its falling crossings. A crossing counts only once
+// the signal has swung past an eighth of its peak on both sides, so the coder's faint noise in a
+// silent stretch (the sink's silence before the sound arrives, a moment the sound server fell
+// behind) makes no crossings of its own; spans far from the usual period are such gaps and are
+// left out, so they neither lower nor raise the figure.
 inline double ToneFrequency(const QList<qint16> &samples, int sampleRate) {
+    int peak = 0;
+    for (const qint16 sample : samples)
+        peak = qMax(peak, qAbs(int(sample)));
+    const int threshold = qMax(peak / 8, 64);
     QList<qsizetype> periods;
     qsizetype last = -1;
-    for (qsizetype i = 1; i < samples.size(); ++i) {
-        if (samples[i - 1] >= 0 || samples[i] < 0)
-            continue;
-        if (last >= 0)
-            periods << i - last;
-        last = i;
+    bool high = false;
+    for (qsizetype i = 0; i < samples.size(); ++i) {
+        if (samples[i] > threshold) {
+            high = true;
+        } else if (high && samples[i] < -threshold) {
+            high = false;
+            if (last >= 0)
+                periods << i - last;
+            last = i;
+        }
     }
     if (periods.isEmpty())
         return 0;
     QList<qsizetype> sorted = periods;
     std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
-    const qsizetype longest = sorted[sorted.size() / 2] * 3 / 2;
+    const qsizetype usual = sorted[sorted.size() / 2];
     qsizetype sum = 0, count = 0;
     for (const qsizetype period : periods)
-        if (period <= longest) {
+        if (period * 3 >= usual * 2 && period * 2 <= usual * 3) {
             sum += period;
             ++count;
         }

@@ -158,6 +158,8 @@ void FrmFM::ConvertRecording() {
         return;
     }
     ShowRestingHelpLine();
+    if (m_endingOnRequest)
+        return;
     if (ui::MessageBox(QStringLiteral("MP3 File created successfully.\r\nDo you want to listen to the "
                                       "below file?\r\n") +
                            mp3,

@@ -96,6 +96,11 @@ void FrmFM::mnuClose_Click() {
     });
 }
 
+void FrmFM::EndOnRequest() {
+    m_endingOnRequest = true;
+    mnuClose_Click();
+}
+
 void FrmFM::PicClose_Click() {
     ui::RunShowingErrors([this] {
         ModOthers::UnhookHover();

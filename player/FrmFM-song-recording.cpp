@@ -105,6 +105,8 @@ void FrmFM::SongRecordingEnded(const QString &error) {
     PicRecord->show();
     PicRecordStop->hide();
     ShowRestingHelpLine();
+    if (m_endingOnRequest && error.isEmpty())
+        return;
     QString text = error.isEmpty() ? QString() : error + QStringLiteral("\r\n");
     if (anyFile)
         text += QStringLiteral("The songs are saved in the folder:\r\n") + QDir::toNativeSeparators(folder);

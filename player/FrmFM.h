@@ -236,6 +236,9 @@ public:
     void PicCloseW_Click();
     void mnuShow_Click();
     void mnuClose_Click();
+    // A request from outside to end (a logout, `kill`): the player ends as its Close does, without
+    // asking whether to listen to the new recording, a question no one is there to answer.
+    void EndOnRequest();
     void mnuShowVol_Click();
     void mnu200_Click();
     void mnuFull_Click();
@@ -366,6 +369,8 @@ private:
     QString m_newsCaption;
     // Set when the settings were saved during a recording: the reload waits until Record returns.
     bool m_reloadAfterRecording = false;
+    // Set by EndOnRequest: a recording finished on the way out tells only what went wrong.
+    bool m_endingOnRequest = false;
     // The MP3 made while the recording runs, so Stop Recording has only its last moments to encode;
     // none when it could not start (the recording is then converted after Stop, as before).
     std::unique_ptr<recording::LiveEncoder> m_liveEncoder;

@@ -1,6 +1,7 @@
 #include "player/ModOthers.h"
 
 #include "platform/media/media-player-control.h"
+#include "platform/process/stop-requests.h"
 #include "platform/ui/error-box.h"
 #include "platform/ui/message-box.h"
 #include "player/FrmFM.h"
@@ -30,11 +31,21 @@ void ShowMediaEngineMissing() {
         QStringLiteral("VLC media engine version 3 or above not found !"));
 }
 
+// A logout, `kill` or Ctrl+C in the terminal ends the player as its own Close does, so a recording in
+// progress is saved first. One watcher for the run: each window takes it over from the one it replaces.
+platform::process::StopRequests &StopRequests() {
+    static auto *requests = new platform::process::StopRequests(QCoreApplication::instance());
+    return *requests;
+}
+
 // A main window, loaded; when its settings are saved, it is unloaded and a new one loaded in its place.
 FrmFM *LoadPlayerWindow() {
     auto *window = new FrmFM(ProgramFolder());
     window->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(&StopRequests(), &platform::process::StopRequests::stopRequested, window,
+                     &FrmFM::EndOnRequest);
     QObject::connect(window, &FrmFM::ReloadRequested, window, [window] {
+        QObject::disconnect(&StopRequests(), nullptr, window, nullptr);
         // Unloading closes the media player, which ends playback.
         window->WM->close();
         const QPoint place = window->pos();

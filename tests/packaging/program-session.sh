@@ -18,17 +18,23 @@ private_program_environment() {
     export TUNELARK_MESSAGE_LOG="$dir/boxes" TUNELARK_NEWS_URL=http://127.0.0.1:9/
 }
 
-# Runs COMMAND... until a visible window of its process shows (at most 30 s), then ends it. Its standard
-# error lands in $program_errors. Fails when no window showed.
+# Runs COMMAND... until a visible window of its process shows (at most 30 s), then asks it to end with
+# SIGTERM, as a logout does. Its standard error lands in $program_errors. Fails when no window showed or
+# the program was still running 10 s after the request.
 shows_window() {
     program_errors="$work/program-errors"
     "$@" >/dev/null 2>"$program_errors" &
     local pid=$! status=0
     timeout 30 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null || status=$?
     kill "$pid" 2>/dev/null || true
+    if ! timeout 10 tail --pid="$pid" -f /dev/null; then
+        echo "still running 10 s after SIGTERM: $*" >&2
+        kill -KILL "$pid" 2>/dev/null || true
+        status=1
+    fi
     wait "$pid" 2>/dev/null || true
     if [[ $status -ne 0 ]]; then
-        echo "no window from: $* (its errors follow)" >&2
+        echo "no window, or no end, from: $* (its errors follow)" >&2
         cat "$program_errors" >&2
         return 1
     fi

@@ -28,6 +28,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -128,9 +129,11 @@ private slots:
     void initTestCase() { radio = qEnvironmentVariable("TUNELARK_TEST_ICECAST_URL"); }
     void cleanup() {
         window.reset();
-        if (!readOnlyMount.isEmpty())
-            Run("umount", {readOnlyMount});
-        readOnlyMount.clear();
+        // Lazily: the encoder library stays mapped from the mounted folder until the test ends, and
+        // the folder under the mount must go with the test's temporary folder.
+        const QString mounted = std::exchange(readOnlyMount, QString());
+        if (!mounted.isEmpty())
+            QVERIFY(Run("umount", {"--lazy", mounted}));
         env.reset();
         qunsetenv("TUNELARK_WAVE_LIMIT_BYTES");
         qunsetenv("XDG_MUSIC_DIR");
@@ -295,12 +298,24 @@ private slots:
         QVERIFY(window->Tag.isEmpty());
     }
 
+    void closingThePlayerSavesTheRecordingFirst_data() {
+        QTest::addColumn<bool>("requested"); // from outside (a logout, `kill`), not by the Close button
+        QTest::newRow("Close") << false;
+        QTest::newRow("stop request") << true;
+    }
+    // Only a listener who closed the player is asked whether to listen to the recording: on a
+    // request from outside no one may be there to answer, and the question would hold up the end.
     void closingThePlayerSavesTheRecordingFirst() {
+        QFETCH(bool, requested);
         load();
         QVERIFY(play());
-        recordFor(1500, [&] { window->PicClose_Click(); });
+        recordFor(1500, [&] { requested ? window->EndOnRequest() : window->PicClose_Click(); });
         QCOMPARE(env->endedWith, std::optional<int>(0));
-        QVERIFY(!checkMp3(env->programFolder()).isEmpty());
+        const QString mp3 = checkMp3(env->programFolder());
+        QVERIFY(!mp3.isEmpty());
+        QCOMPARE(env->boxes.size(), requested ? 0 : 1);
+        if (!requested)
+            QCOMPARE(env->boxes[0].text, kSuccess + mp3);
     }
 
     void savingTheSettingsFinishesTheRecordingBeforeTheReload() {

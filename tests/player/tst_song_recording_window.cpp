@@ -129,6 +129,19 @@ private slots:
         QVERIFY(!window->StationPlaying);
     }
 
+    // A request from outside (a logout, `kill`) saves the songs as the Close button does, without the
+    // box that says where: no one may be there to answer it.
+    void stopRequestSavesTheSongsWithoutABox() {
+        QVERIFY(playInSongMode());
+        recordAWhile();
+        window->EndOnRequest();
+        QCOMPARE(env->endedWith, std::optional<int>(0));
+        const QStringList songs = QDir(songFolder()).entryList(QDir::Files);
+        QCOMPARE(songs.size(), 1);
+        QVERIFY2(songs.first().endsWith(QStringLiteral(" (partial).mp3")), qPrintable(songs.first()));
+        QVERIFY(env->boxes.isEmpty());
+    }
+
     void savingTheSettingsFinishesTheRecordingThenReloads() {
         QVERIFY(playInSongMode());
         QSignalSpy reload(window.get(), &FrmFM::ReloadRequested);
